@@ -1,0 +1,36 @@
+# make run    installs what is missing, builds and starts Kalvomat on the example data in beispiel/
+# make test   installs what is missing, builds and passes the tests (normal and with sanitizers)
+BUILD      ?= build
+BUILD_SAN  ?= build-san
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+ifeq ($(CI),true)
+CMAKE_ARGS += -DKALVOMAT_WERROR=ON
+endif
+
+.PHONY: run test build build-san setup setup-test clean
+
+run: setup build
+	cd beispiel && ../$(BUILD)/src/app/kalvomat
+
+test: setup-test build build-san
+	cd $(BUILD) && ctest --output-on-failure
+	cd $(BUILD_SAN) && ctest --output-on-failure
+	scripts/rauchtest.sh $(BUILD)/src/app/kalvomat
+
+setup:
+	scripts/einrichten.sh run
+
+setup-test:
+	scripts/einrichten.sh test
+
+build:
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j$(JOBS)
+
+build-san:
+	cmake -S . -B $(BUILD_SAN) -DKALVOMAT_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD_SAN) -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN)

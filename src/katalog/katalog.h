@@ -1,0 +1,82 @@
+#pragma once
+
+// The findings catalogue as the program holds it after reading "bef.txt": up to 70 findings
+// (index 0 is the empty row of "-Bitte wählen/löschen"), each with up to 101 BEMA and 101 BEL
+// service entries, and up to 8 group headings. Every value stays text; consumers convert numbers
+// with zahlwert() where they use them.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// One service entry of a finding: sign "1" or "-1" (a deduction), service number, service text.
+struct Leistungseintrag
+{
+    QString vorzeichen;
+    QString nr;
+    QString text;
+};
+
+struct Befund
+{
+    QString befnr;
+    QString beftext;
+    QString befinfo1;
+    QString befinfo2;
+    std::array<QString, 4> befzuschuss; // EUR per bonus level 0..3, as number text
+    std::array<QString, 4> befgrenze; // the four count limits, as number text
+    QString befnichtz; // not billable on the same tooth
+    QString befnichtk; // not billable in the same jaw
+    std::array<QString, 2> weitere; // file fields 15 and 16, kept but unused
+};
+
+class Katalog
+{
+public:
+    static constexpr int hoechsterBefund = 70; // finding indexes 0..70
+    static constexpr int hoechsterEintrag = 100; // entry indexes 0..100
+    static constexpr int gruppenAnzahl = 8; // group labels befgr(0..7)
+    static constexpr auto leerEintrag = u"-Bitte wählen/löschen";
+
+    // The entries of the finding list: entry 0 is "-Bitte wählen/löschen", entry i is beftext(i).
+    // Empty when the file was empty (not even the clear entry).
+    const QStringList &liste() const { return liste_; }
+    // Texts of the group headings in file order, at most 8.
+    const QStringList &gruppen() const { return gruppen_; }
+    // German descriptions of the lines that did not fit the fixed tables and were ignored.
+    const QStringList &ignoriert() const { return ignoriert_; }
+
+    int anzahlBefunde() const; // number of list entries minus 1, at least 0
+
+    // Finding i; an index outside 0..70 gives an empty finding.
+    const Befund &befund(int i) const;
+    // True when the third character of beftext(i) is "-".
+    bool istUeberschrift(int i) const;
+
+    // The last finding index 0..70 whose beftext equals the text exactly; -1 when none does.
+    int bemazeiger(const QString &befundText) const;
+    int belzeiger(const QString &befundText) const;
+
+    // Entry k (0..100) of finding i; outside the tables an empty entry.
+    const Leistungseintrag &bema(int i, int k) const;
+    const Leistungseintrag &bel(int i, int k) const;
+    // The present entries of finding i in entry order (number not empty after trimming).
+    QList<Leistungseintrag> bemaEintraege(int i) const;
+    QList<Leistungseintrag> belEintraege(int i) const;
+
+private:
+    friend Katalog katalogAusZeilen(const QStringList &zeilen);
+
+    using Eintraege = std::array<Leistungseintrag, hoechsterEintrag + 1>;
+    std::array<Befund, hoechsterBefund + 1> befunde_;
+    std::array<Eintraege, hoechsterBefund + 1> bema_;
+    std::array<Eintraege, hoechsterBefund + 1> bel_;
+    QStringList liste_;
+    QStringList gruppen_;
+    QStringList ignoriert_;
+};
+
+// Reads the catalogue from the decoded lines of "bef.txt" (line 1 is the header).
+Katalog katalogAusZeilen(const QStringList &zeilen);

@@ -1,0 +1,41 @@
+#pragma once
+
+// A service table of one print run: the BEMA table holds 41 entries, the BEL table 301. Adding a
+// service merges it into an entry of the same number and sign; the exchange sort orders the whole
+// table by number as text.
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+struct Leistung
+{
+    QString anz; // signed count as text: " 3" or "-1"
+    QString nr; // service number, trimmed; empty marks a free entry
+    QString text;
+};
+
+class Leistarray
+{
+public:
+    static constexpr int bemaGroesse = 41;
+    static constexpr int belGroesse = 301;
+
+    explicit Leistarray(int groesse);
+
+    void init(); // every field of every entry empty
+    // Adds one service; false when the table is full and the service could not be recorded.
+    bool add(int anz, const QString &nr, const QString &text);
+    void sortieren(); // the exchange sort over the whole table, free entries included
+
+    int groesse() const { return static_cast<int>(eintraege_.size()); }
+    const Leistung &operator[](int i) const { return eintraege_[static_cast<std::size_t>(i)]; }
+
+private:
+    std::vector<Leistung> eintraege_;
+};
+
+// Reads a count text (" 3", "-1") as a number: leading blanks skipped, the leading decimal
+// number taken, 0 when there is none.
+double anzahlWert(const QString &anz);
