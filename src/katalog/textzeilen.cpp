@@ -11,11 +11,10 @@ QString ausWindows1252(QByteArrayView bytes)
     QStringDecoder decoder("windows-1252");
     if (decoder.isValid())
         return decoder.decode(bytes);
-    static constexpr char16_t c1[32] = { 0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
-                                         0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
-                                         0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D,
-                                         0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
-                                         0x0153, 0x009D, 0x017E, 0x0178 };
+    static constexpr char16_t c1[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text;
     text.reserve(bytes.size());
     for (const char b : bytes) {
@@ -29,18 +28,21 @@ QString ausWindows1252(QByteArrayView bytes)
 
 QStringList textzeilen(const QByteArray &bytes)
 {
+    // One byte is one character in Windows-1252 and CR and LF keep their codes, so the file is
+    // decoded once and split afterwards.
+    const QString text = ausWindows1252(bytes);
     QStringList zeilen;
     qsizetype anfang = 0;
-    const qsizetype n = bytes.size();
+    const qsizetype n = text.size();
     while (anfang < n) {
-        qsizetype cr = bytes.indexOf('\r', anfang);
+        const qsizetype cr = text.indexOf(u'\r', anfang);
         if (cr < 0) {
-            zeilen.append(ausWindows1252(QByteArrayView(bytes).sliced(anfang)));
+            zeilen.append(text.sliced(anfang));
             break;
         }
-        zeilen.append(ausWindows1252(QByteArrayView(bytes).sliced(anfang, cr - anfang)));
+        zeilen.append(text.sliced(anfang, cr - anfang));
         anfang = cr + 1;
-        if (anfang < n && bytes.at(anfang) == '\n')
+        if (anfang < n && text.at(anfang) == u'\n')
             ++anfang;
     }
     return zeilen;

@@ -3,8 +3,52 @@
 #include <QByteArray>
 
 #include <charconv>
-#include <cmath>
 #include <limits>
+
+namespace {
+
+// The power of ten of the leading digit of a number that std::from_chars found out of range:
+// above 0 it was too large, below it too small. The exponent is clamped so that even a
+// thousand-digit exponent cannot overflow.
+long long groessenordnung(const QByteArray &zahl)
+{
+    const qsizetype e = zahl.indexOf('E');
+    const QByteArray mantisse = e < 0 ? zahl : zahl.first(e);
+    long long exponent = 0;
+    if (e >= 0) {
+        bool negativ = false;
+        for (qsizetype i = e + 1; i < zahl.size(); ++i) {
+            const char z = zahl.at(i);
+            if (z == '-')
+                negativ = true;
+            else if (z >= '0' && z <= '9' && exponent < 1'000'000'000)
+                exponent = exponent * 10 + (z - '0');
+        }
+        if (negativ)
+            exponent = -exponent;
+    }
+    const qsizetype punkt = mantisse.indexOf('.');
+    const qsizetype ganzEnde = punkt < 0 ? mantisse.size() : punkt;
+    long long ganzeStellen = 0;
+    bool ziffernGesehen = false;
+    for (qsizetype i = 0; i < ganzEnde; ++i) {
+        const char z = mantisse.at(i);
+        if (z >= '1' && z <= '9')
+            ziffernGesehen = true;
+        if (ziffernGesehen && z >= '0' && z <= '9')
+            ++ganzeStellen;
+    }
+    if (ganzeStellen > 0)
+        return ganzeStellen - 1 + exponent;
+    long long stelle = -1; // the first place after the point
+    for (qsizetype i = ganzEnde + 1; i < mantisse.size(); ++i, --stelle) {
+        if (mantisse.at(i) >= '1' && mantisse.at(i) <= '9')
+            return stelle + exponent;
+    }
+    return std::numeric_limits<long long>::min(); // only zeros: no size at all
+}
+
+} // namespace
 
 double zahlwert(QStringView text)
 {
@@ -51,15 +95,13 @@ double zahlwert(QStringView text)
     const char *ende = anfang + zahl.size();
     if (*anfang == '+')
         ++anfang;
+    const bool negativ = *anfang == '-';
     double wert = 0.0;
     const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
     (void)rest;
     if (fehler == std::errc::result_out_of_range) {
         // Too large gives an infinite value with its sign, too small gives zero.
-        const bool negativ = *anfang == '-';
-        const auto e = zahl.indexOf('E');
-        const bool grosserExponent = e >= 0 && zahl.at(e + 1) != '-';
-        if (grosserExponent || e < 0)
+        if (groessenordnung(zahl) > 0)
             return negativ ? -std::numeric_limits<double>::infinity()
                            : std::numeric_limits<double>::infinity();
         return negativ ? -0.0 : 0.0;

@@ -1,0 +1,246 @@
+#include "katalog/katalog.h"
+
+#include <QStringView>
+
+namespace {
+
+constexpr int feldAnzahl = 20; // fields beyond the 20th are not read
+constexpr int eintragsAnzahl = Katalog::hoechsterEintrag + 1;
+
+// The catalogue trims blanks (code 32) only; a tab can never stand in a field, other control
+// characters belong to the text.
+QStringView ohneLeerzeichen(QStringView text)
+{
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && text[anfang] == u' ')
+        ++anfang;
+    while (ende > anfang && text[ende - 1] == u' ')
+        --ende;
+    return text.sliced(anfang, ende - anfang);
+}
+
+// Fields 1 to 20 of a line, each trimmed; missing trailing fields stay empty. The line is cut at
+// the first 19 tabs only, so a line with a million tabs costs no more than one with twenty.
+std::array<QString, feldAnzahl> felder(QStringView zeile)
+{
+    std::array<QString, feldAnzahl> feld;
+    qsizetype anfang = 0;
+    for (int f = 0; f < feldAnzahl; ++f) {
+        const qsizetype tab = zeile.indexOf(u'\t', anfang);
+        const qsizetype ende = tab < 0 ? zeile.size() : tab;
+        feld[f] = ohneLeerzeichen(zeile.sliced(anfang, ende - anfang)).toString();
+        if (tab < 0)
+            break;
+        anfang = tab + 1;
+    }
+    return feld;
+}
+
+// A finding text quoted in a message: long texts (or binary junk) are cut so that the message
+// stays readable.
+QString kurz(const QString &text)
+{
+    constexpr qsizetype hoechstens = 60;
+    if (text.size() <= hoechstens)
+        return text;
+    return text.first(hoechstens) + u'…';
+}
+
+QString befundName(const QString &befnr, const QString &beftext)
+{
+    return kurz(beftext.isEmpty() ? befnr : beftext);
+}
+
+bool istUeberschriftText(const QString &text)
+{
+    return text.size() >= 3 && text.at(2) == u'-';
+}
+
+// One service entry from a number field and a text field: a leading "-" marks a deduction and
+// is not part of the number (the rest is taken as it stands, not trimmed again).
+Leistungseintrag eintrag(const QString &nummer, const QString &text)
+{
+    if (nummer.startsWith(u'-'))
+        return {QStringLiteral("-1"), nummer.mid(1), text};
+    return {QStringLiteral("1"), nummer, text};
+}
+
+QList<Leistungseintrag> vorhandene(const std::array<Leistungseintrag, eintragsAnzahl> &eintraege)
+{
+    QList<Leistungseintrag> liste;
+    for (const Leistungseintrag &e : eintraege) {
+        if (!ohneLeerzeichen(e.nr).isEmpty())
+            liste.append(e);
+    }
+    return liste;
+}
+
+const Befund leererBefund {};
+const Leistungseintrag leererEintrag {};
+
+} // namespace
+
+int Katalog::anzahlBefunde() const
+{
+    return liste_.isEmpty() ? 0 : static_cast<int>(liste_.size()) - 1;
+}
+
+const Befund &Katalog::befund(int i) const
+{
+    if (i < 0 || i > hoechsterBefund)
+        return leererBefund;
+    return befunde_[static_cast<std::size_t>(i)];
+}
+
+bool Katalog::istUeberschrift(int i) const
+{
+    return istUeberschriftText(befund(i).beftext);
+}
+
+int Katalog::bemazeiger(const QString &befundText) const
+{
+    // Every row of the table takes part, also the empty rows after the last finding: a finding
+    // text that was used twice therefore finds the later finding.
+    int gefunden = -1;
+    for (int i = 0; i <= hoechsterBefund; ++i) {
+        if (befunde_[static_cast<std::size_t>(i)].beftext == befundText)
+            gefunden = i;
+    }
+    return gefunden;
+}
+
+int Katalog::belzeiger(const QString &befundText) const
+{
+    return bemazeiger(befundText);
+}
+
+const Leistungseintrag &Katalog::bema(int i, int k) const
+{
+    if (i < 0 || i > hoechsterBefund || k < 0 || k > hoechsterEintrag)
+        return leererEintrag;
+    return bema_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+}
+
+const Leistungseintrag &Katalog::bel(int i, int k) const
+{
+    if (i < 0 || i > hoechsterBefund || k < 0 || k > hoechsterEintrag)
+        return leererEintrag;
+    return bel_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+}
+
+QList<Leistungseintrag> Katalog::bemaEintraege(int i) const
+{
+    if (i < 0 || i > hoechsterBefund)
+        return {};
+    return vorhandene(bema_[static_cast<std::size_t>(i)]);
+}
+
+QList<Leistungseintrag> Katalog::belEintraege(int i) const
+{
+    if (i < 0 || i > hoechsterBefund)
+        return {};
+    return vorhandene(bel_[static_cast<std::size_t>(i)]);
+}
+
+Katalog katalogAusZeilen(const QStringList &zeilen)
+{
+    Katalog k;
+    if (zeilen.isEmpty())
+        return k; // an empty file: not even the clear entry
+
+    // The header line is never examined.
+    k.liste_.append(QString::fromUtf16(Katalog::leerEintrag));
+
+    int n = 0; // current finding; continuation lines before the first finding go to row 0
+    int bemaZaehler = 0;
+    int belZaehler = 0;
+    // A finding that did not fit takes its continuation lines with it: they must not add
+    // services to the last finding that did fit.
+    bool befundVerworfen = false;
+
+    for (qsizetype z = 1; z < zeilen.size(); ++z) {
+        const QString &zeile = zeilen.at(z);
+        if (!zeile.contains(u'\t'))
+            continue;
+        const qsizetype zeilenNr = z + 1;
+        const auto feld = felder(zeile);
+
+        if (!feld[0].isEmpty()) {
+            bemaZaehler = 0;
+            belZaehler = 0;
+            if (n >= Katalog::hoechsterBefund) {
+                befundVerworfen = true;
+                k.ignoriert_.append(
+                    QStringLiteral("Zeile %1: mehr als %2 Befunde, der Befund „%3“ wurde "
+                                   "samt seinen Leistungen nicht übernommen.")
+                        .arg(zeilenNr)
+                        .arg(Katalog::hoechsterBefund)
+                        .arg(befundName(feld[0], feld[1])));
+                continue;
+            }
+            befundVerworfen = false;
+            ++n;
+            Befund &b = k.befunde_[static_cast<std::size_t>(n)];
+            b.befnr = feld[0];
+            b.beftext = feld[1];
+            k.liste_.append(b.beftext);
+            if (istUeberschriftText(b.beftext)) {
+                if (k.gruppen_.size() < Katalog::gruppenAnzahl) {
+                    k.gruppen_.append(b.beftext);
+                } else {
+                    k.ignoriert_.append(
+                        QStringLiteral("Zeile %1: mehr als %2 Gruppenüberschriften, die "
+                                       "Überschrift „%3“ steht nur in der Befundliste.")
+                            .arg(zeilenNr)
+                            .arg(Katalog::gruppenAnzahl)
+                            .arg(kurz(b.beftext)));
+                }
+            }
+            b.befinfo1 = feld[2];
+            b.befinfo2 = feld[3];
+            for (std::size_t s = 0; s < 4; ++s) {
+                b.befzuschuss[s] = feld[4 + s];
+                b.befgrenze[s] = feld[8 + s];
+            }
+            b.befnichtz = feld[12];
+            b.befnichtk = feld[13];
+            b.weitere[0] = feld[14];
+            b.weitere[1] = feld[15];
+        } else if (befundVerworfen) {
+            continue;
+        }
+
+        const auto ueberzaehlig = [&](const QString &tabelle, const QString &nummer) {
+            const Befund &b = k.befunde_[static_cast<std::size_t>(n)];
+            const QString name = n == 0
+                ? QStringLiteral("vor dem ersten Befund")
+                : QStringLiteral("beim Befund „%1“").arg(befundName(b.befnr, b.beftext));
+            k.ignoriert_.append(QStringLiteral("Zeile %1: mehr als %2 %3-Einträge %4, der "
+                                               "Eintrag „%5“ wurde nicht übernommen.")
+                                    .arg(zeilenNr)
+                                    .arg(eintragsAnzahl)
+                                    .arg(tabelle, name, kurz(nummer)));
+        };
+
+        if (!feld[16].isEmpty()) {
+            if (bemaZaehler < eintragsAnzahl) {
+                k.bema_[static_cast<std::size_t>(n)][static_cast<std::size_t>(bemaZaehler)] =
+                    eintrag(feld[16], feld[17]);
+                ++bemaZaehler;
+            } else {
+                ueberzaehlig(QStringLiteral("BEMA"), feld[16]);
+            }
+        }
+        if (!feld[18].isEmpty()) {
+            if (belZaehler < eintragsAnzahl) {
+                k.bel_[static_cast<std::size_t>(n)][static_cast<std::size_t>(belZaehler)] =
+                    eintrag(feld[18], feld[19]);
+                ++belZaehler;
+            } else {
+                ueberzaehlig(QStringLiteral("BEL"), feld[18]);
+            }
+        }
+    }
+    return k;
+}
