@@ -1,0 +1,120 @@
+#include "plan/geld.h"
+
+#include "katalog/zahlwert.h"
+
+#include <cmath>
+
+namespace {
+
+// Rounds a finite double to the nearest whole number, an exact half to the even neighbour,
+// independent of the floating-point rounding mode in force.
+double aufGeradeRunden(double v)
+{
+    const double unten = std::floor(v);
+    const double rest = v - unten; // exact: both lie within one unit of each other
+    if (rest < 0.5)
+        return unten;
+    if (rest > 0.5)
+        return unten + 1.0;
+    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
+}
+
+// Largest magnitude in units that is taken over; beyond it an amount is not representable.
+// Safely below 2^63 ≈ 9.223e18, so the conversion to 64 bits cannot overflow.
+constexpr double groessterBetrag = 9.2e18;
+
+} // namespace
+
+namespace geld {
+
+Geld ausKatalog(QStringView text)
+{
+    const double eur = zahlwert(text);
+    if (!std::isfinite(eur))
+        return ungueltig;
+    const double einheiten = eur * static_cast<double>(einheit);
+    if (!std::isfinite(einheiten) || std::fabs(einheiten) >= groessterBetrag)
+        return ungueltig;
+    const double gerundet = aufGeradeRunden(einheiten);
+    return gerundet == 0.0 ? 0 : static_cast<Geld>(gerundet);
+}
+
+std::int64_t grenzeAusKatalog(QStringView text)
+{
+    constexpr double groesste = std::numeric_limits<std::int32_t>::max();
+    constexpr double kleinste = std::numeric_limits<std::int32_t>::min();
+    const double wert = zahlwert(text);
+    if (std::isnan(wert))
+        return 0;
+    if (wert >= groesste)
+        return std::numeric_limits<std::int32_t>::max();
+    if (wert <= kleinste)
+        return std::numeric_limits<std::int32_t>::min();
+    const double gerundet = aufGeradeRunden(wert);
+    return gerundet == 0.0 ? 0 : static_cast<std::int64_t>(gerundet);
+}
+
+Geld plus(Geld a, Geld b)
+{
+    Geld summe = 0;
+    if (a == ungueltig || b == ungueltig || __builtin_add_overflow(a, b, &summe))
+        return ungueltig;
+    return summe;
+}
+
+Geld minus(Geld a, Geld b)
+{
+    Geld differenz = 0;
+    if (a == ungueltig || b == ungueltig || __builtin_sub_overflow(a, b, &differenz))
+        return ungueltig;
+    return differenz;
+}
+
+Geld mal(Geld betrag, std::int64_t anzahl)
+{
+    Geld produkt = 0;
+    if (betrag == ungueltig || anzahl == std::numeric_limits<std::int64_t>::min()
+        || __builtin_mul_overflow(betrag, anzahl, &produkt))
+        return ungueltig;
+    return produkt;
+}
+
+QLocale anzeigeLocale()
+{
+    QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::German, QLocale::Germany);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString text(Geld betrag, const QLocale &locale)
+{
+    if (betrag == ungueltig)
+        return QString::fromUtf16(ueberlaufText);
+
+    // Built digit by digit from the integer, so every value shows exactly.
+    const bool negativ = betrag < 0;
+    const std::uint64_t betragAbs =
+        negativ ? 0 - static_cast<std::uint64_t>(betrag) : static_cast<std::uint64_t>(betrag);
+    const std::uint64_t euro = betragAbs / einheit;
+    std::uint64_t bruchteil = betragAbs % einheit;
+
+    QLocale ohneGruppen = locale;
+    ohneGruppen.setNumberOptions(QLocale::OmitGroupSeparator);
+
+    QString ergebnis;
+    if (negativ)
+        ergebnis += locale.negativeSign();
+    ergebnis += ohneGruppen.toString(static_cast<qulonglong>(euro));
+    if (bruchteil != 0) {
+        ergebnis += locale.decimalPoint();
+        for (std::uint64_t stelle = einheit / 10; bruchteil != 0; stelle /= 10) {
+            ergebnis += ohneGruppen.toString(static_cast<qulonglong>(bruchteil / stelle));
+            bruchteil %= stelle;
+        }
+    }
+    return ergebnis;
+}
+
+} // namespace geld
