@@ -1,10 +1,12 @@
+#include "app/main_window.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QWidget w;
-    w.show();
+    Main fenster;
+    fenster.Form_Load();
+    fenster.show();
     return app.exec();
 }

@@ -1,0 +1,38 @@
+#include "app/beschriftung.h"
+
+Beschriftung::Beschriftung(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void Beschriftung::setAutoSize(bool an)
+{
+    autoSize_ = an;
+    anpassen();
+}
+
+void Beschriftung::setRahmen(bool an)
+{
+    setFrameStyle(an ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    setLineWidth(1);
+    anpassen();
+}
+
+void Beschriftung::setCaption(const QString &text)
+{
+    setText(text);
+    anpassen();
+}
+
+void Beschriftung::anpassen()
+{
+    if (!autoSize_)
+        return;
+    if (wordWrap()) {
+        // Word wrap keeps the width and lets the label grow (or shrink) downwards.
+        resize(width(), qMax(heightForWidth(width()), 1));
+    } else {
+        resize(sizeHint());
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+// The few questions and messages the window puts to the user. The window talks to them through
+// this interface so that tests can answer in place of a person.
+
+#include <QString>
+
+class QWidget;
+
+class Dialoge
+{
+public:
+    virtual ~Dialoge() = default;
+    virtual void meldung(const QString &text) = 0;
+    virtual bool frage(const QString &text) = 0;
+    // A file name to save a report as PDF under; empty when the user cancels.
+    virtual QString pdfSpeicherort() = 0;
+};
+
+// Real message boxes and the file dialog, centred on the window.
+class FensterDialoge : public Dialoge
+{
+public:
+    explicit FensterDialoge(QWidget *fenster) : fenster_(fenster) { }
+    void meldung(const QString &text) override;
+    bool frage(const QString &text) override;
+    QString pdfSpeicherort() override;
+
+private:
+    QWidget *fenster_;
+};

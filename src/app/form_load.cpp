@@ -1,0 +1,194 @@
+// Start-up of the window: caption, placement, catalogue and the layout of rows and sums, help and
+// rules texts.
+
+#include "app/beschriftung.h"
+#include "app/dialoge.h"
+#include "app/main_window.h"
+#include "app/twips.h"
+#include "katalog/textzeilen.h"
+#include "plattform/textdatei.h"
+
+#include <QDir>
+
+namespace {
+
+const QString befDatei = QStringLiteral("bef.txt");
+const QString hilfeDatei = QStringLiteral("hilfe.txt");
+const QString anmerkDatei = QStringLiteral("Anmerk.txt");
+
+// A panel shows every line of its file followed by CR LF, the last one too.
+QString panelText(const QStringList &zeilen)
+{
+    QString text;
+    for (const QString &z : zeilen)
+        text += z + QStringLiteral("\r\n");
+    return text;
+}
+
+// The text box shows line breaks; CR LF is one break.
+QString alsAnzeige(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+QString ordner() { return QDir::toNativeSeparators(QDir::currentPath()); }
+
+} // namespace
+
+int Main::zeile_y(int i)
+{
+    if (i < 0) {
+        zeileYBasis_ = -i;
+        return 0;
+    }
+    return zeileYBasis_ + 330 * i;
+}
+
+int Main::spalte_x(int i)
+{
+    if (i < 0) {
+        spalteXBasis_ = -i;
+        return 0;
+    }
+    return spalteXBasis_ + 1400 * i;
+}
+
+void Main::Form_Load()
+{
+    setWindowTitle(windowTitle() + QStringLiteral(" 1.3"));
+    // Left 450, Top 0, 11000 twips high; the width stays the designed one.
+    move(tw(450), 0);
+    resize(width(), tw(11000));
+    listhoehe = 3000;
+    plan.aktzeile = 0;
+    spaltenkoepfe_setzen();
+    befunde_laden();
+    Hilfe_laden();
+    anmerk_laden();
+    setzeHoehe(befwahl[0], listhoehe);
+    setzeBreite(txtnichtz, 7900);
+    setzeBreite(txtnichtk, 7900);
+    regio[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void Main::spaltenkoepfe_setzen()
+{
+    const QString titel[6] = { QStringLiteral("Befundauswahl"), QStringLiteral("Region"),
+                               QStringLiteral("Nr+ Befund"), QStringLiteral("Anzahl"),
+                               QStringLiteral("Einfach"), QStringLiteral("Summe") };
+    const int links[6] = { 200, 4200, 5300, 7000, 8000, 9000 };
+    for (int i = 0; i < 6; ++i) {
+        Beschriftung *k = lblhead[i];
+        setzeTop(k, 3700);
+        k->setAutoSize(true);
+        QFont f = k->font();
+        f.setBold(true);
+        f.setPointSizeF(10);
+        k->setFont(f);
+        setzeHoehe(k, 300);
+        k->setCaption(titel[i]);
+        setzeLeft(k, links[i]);
+    }
+}
+
+void Main::befunde_laden()
+{
+    const auto bytes = dateiLesen(befDatei);
+    katalog = katalogAusZeilen(bytes ? textzeilen(*bytes) : QStringList());
+    for (const QString &eintrag : katalog.liste())
+        befwahl[0]->addItem(eintrag);
+    for (int k = 0; k < katalog.gruppen().size(); ++k)
+        befgr[k]->setCaption(katalog.gruppen().at(k));
+
+    if (!bytes) {
+        dialoge_->meldung(QStringLiteral("Die Befunddatei „%1“ wurde im Ordner „%2“ nicht gefunden "
+                                         "oder konnte nicht gelesen werden.\n\nKalvomat startet mit "
+                                         "einer leeren Befundliste. Legen Sie die Datei in diesen "
+                                         "Ordner und starten Sie das Programm neu.")
+                                  .arg(befDatei, ordner()));
+    } else if (!katalog.ignoriert().isEmpty()) {
+        dialoge_->meldung(QStringLiteral("Einige Zeilen der Befunddatei „%1“ im Ordner „%2“ passen "
+                                         "nicht in die Befundtabelle und wurden nicht übernommen:\n\n%3")
+                                  .arg(befDatei, ordner(), katalog.ignoriert().join(u'\n')));
+    }
+
+    // L1, L2
+    cmdAufAb->setToolTip(QStringLiteral("verschiebt Ansicht nach oben, wenn zu groß für den Bildschirm "));
+    setzeGeometrie(befwahl[0], 200, 4000, 1800, 200);
+    befwahl[0]->setToolTip(QStringLiteral("Auswählen (oder löschen durch 'bitte wählen')"));
+    // L3, L4: the levels 0..2 stand in columns from 6900, "Härtefall" left of them at 5600.
+    spalte_x(-6900);
+    for (int i = 0; i < 4; ++i) {
+        int x = spalte_x(i);
+        if (i >= 3)
+            x = x - 5600 + 100;
+        setzeTop(festsum[i], 3140);
+        setzeLeft(festsum[i], x);
+        QFont f = festsum[i]->font();
+        f.setPointSizeF(11);
+        festsum[i]->setFont(f);
+        festsum[i]->setCaption(QStringLiteral("0"));
+        setzeTop(eigenanteil[i], 3140 - 250);
+        setzeLeft(eigenanteil[i], x);
+        eigenanteil[i]->setFont(f);
+        eigenanteil[i]->setCaption(QStringLiteral("0"));
+        setzeTop(lblBonus[i], 3400);
+        setzeLeft(lblBonus[i], x);
+        setzeTop(bonus[i], 3400);
+        setzeLeft(bonus[i], x - 250);
+    }
+    // L5: selecting level 0 runs its handler at once.
+    bonus[0]->setChecked(true);
+    // L6 to L10
+    setzeTop(Patient, 3400);
+    setzeLeft(Patient, 200);
+    setzeTop(lblsumfest, 3140 - 20);
+    setzeTop(lblEigenanteil, 2890 - 250);
+    setzeLeft(lblEigenanteil, 3700);
+    setzeLeft(lblsumfest, 3200);
+    eigenanteil[0]->setCaption(festsum[0]->caption());
+    eigenanteil[0]->setVisible(true);
+    // L11: group labels below the finding list.
+    zeile_y(-7200);
+    for (int i = 0; i < Katalog::gruppenAnzahl; ++i) {
+        setzeLeft(befgr[i], 300);
+        setzeTop(befgr[i], zeile_y(i));
+    }
+    // L12 to L14: the plan rows, 330 twips apart from 4000; result labels 50 twips lower.
+    zeile_y(-4000);
+    for (int i = 0; i < PlanState::zeilen; ++i) {
+        setzeGeometrie(regio[i], 2200, zeile_y(i), 3000, 220);
+        regio[i]->setToolTip(QStringLiteral("OK UK und/oder ZahnNummer durch Komma oder Leerzeichen getrennt"));
+    }
+    for (int i = 0; i < PlanState::zeilen; ++i) {
+        setzeGeometrie(erg_befund[i], 5300, zeile_y(i) + 50, erg_befund[i]->width() * twipsJePixel, 220);
+        erg_befund[i]->setCaption(QString());
+    }
+    for (int i = 0; i < PlanState::zeilen; ++i) {
+        const int top = zeile_y(i) + 50;
+        setzeGeometrie(erg_anz[i], 7200, top, erg_anz[i]->width() * twipsJePixel, 220);
+        setzeGeometrie(erg_einfach[i], 8200, top, erg_einfach[i]->width() * twipsJePixel, 220);
+        setzeGeometrie(erg_befsum[i], 9200, top, erg_befsum[i]->width() * twipsJePixel, 220);
+    }
+}
+
+void Main::Hilfe_laden()
+{
+    const auto bytes = dateiLesen(hilfeDatei);
+    if (bytes) {
+        hilfeText = panelText(textzeilen(*bytes));
+    } else {
+        hilfeText = QStringLiteral("Die Hilfedatei „%1“ wurde im Ordner „%2“ nicht gefunden oder "
+                                   "konnte nicht gelesen werden.\r\n")
+                            .arg(hilfeDatei, ordner());
+    }
+    txtHilfe->setPlainText(alsAnzeige(hilfeText));
+}
+
+void Main::anmerk_laden()
+{
+    leerAnlegenFallsFehlt(anmerkDatei);
+    const auto bytes = dateiLesen(anmerkDatei);
+    anmerkText = bytes ? panelText(textzeilen(*bytes)) : QString();
+    txtanmerk->setPlainText(alsAnzeige(anmerkText));
+}

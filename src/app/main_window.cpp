@@ -1,0 +1,431 @@
+#include "app/main_window.h"
+
+#include "app/beschriftung.h"
+#include "app/dialoge.h"
+#include "app/twips.h"
+#include "druck/druckflaeche.h"
+#include "plattform/browser.h"
+#include "plattform/qt_druckflaeche.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+QString nichtTooltip()
+{
+    return QStringLiteral("bei Maustastendruck auf dieses Feld  wird Inhalt vollständig angezeigt");
+}
+
+// The window was designed with "MS Sans Serif" and "Arial"; the nearest faces of the system take
+// their place, with size, weight and underline kept.
+QFont schrift(double punkte, bool fett = false, bool unterstrichen = false,
+              const QString &familie = QStringLiteral("Sans Serif"))
+{
+    QFont f(familie);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(punkte);
+    f.setBold(fett);
+    f.setUnderline(unterstrichen);
+    return f;
+}
+
+// A text box that shows text the user can select and scroll but not change.
+QPlainTextEdit *gesperrtesTextfeld(QWidget *eltern, const QString &text, bool rollbalken)
+{
+    auto *t = new QPlainTextEdit(eltern);
+    t->setReadOnly(true);
+    t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    t->setFocusPolicy(Qt::StrongFocus);
+    t->setTabChangesFocus(true);
+    t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    t->setVerticalScrollBarPolicy(rollbalken ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setPlainText(text);
+    return t;
+}
+
+// The light background the two text panels have (a light system colour).
+void hellerHintergrund(QPlainTextEdit *t)
+{
+    QPalette p = t->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
+    p.setColor(QPalette::Text, p.color(QPalette::ToolTipText));
+    t->setPalette(p);
+}
+
+} // namespace
+
+Main::Main(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Kalvomat"));
+    setFont(schrift(8.25));
+    dialoge_ = std::make_unique<FensterDialoge>(this);
+    seitenoeffner_ = std::make_unique<DesktopSeitenoeffner>();
+    druckerFabrik_ = [] { return std::unique_ptr<Druckflaeche>(QtDruckflaeche::standardDrucker()); };
+    pdfFabrik_ = [](const QString &pfad) {
+        return std::unique_ptr<Druckflaeche>(QtDruckflaeche::pdfDatei(pfad));
+    };
+    controlsAnlegen();
+    tabReihenfolgeSetzen();
+    ereignisseVerbinden();
+}
+
+Main::~Main() = default;
+
+void Main::setDialoge(std::unique_ptr<Dialoge> dialoge) { dialoge_ = std::move(dialoge); }
+
+void Main::setDruckerFabrik(std::function<std::unique_ptr<Druckflaeche>()> fabrik)
+{
+    druckerFabrik_ = std::move(fabrik);
+}
+
+void Main::setPdfFabrik(std::function<std::unique_ptr<Druckflaeche>(const QString &)> fabrik)
+{
+    pdfFabrik_ = std::move(fabrik);
+}
+
+void Main::setSeitenoeffner(std::unique_ptr<Seitenoeffner> oeffner)
+{
+    seitenoeffner_ = std::move(oeffner);
+}
+
+void Main::setzeGeometrie(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twRect(left, top, width, height));
+}
+
+void Main::setzeTop(QWidget *w, int top) { w->move(w->x(), tw(top)); }
+void Main::setzeLeft(QWidget *w, int left) { w->move(tw(left), w->y()); }
+void Main::setzeHoehe(QWidget *w, int height) { w->resize(w->width(), tw(height)); }
+void Main::setzeBreite(QWidget *w, int width) { w->resize(tw(width), w->height()); }
+
+void Main::controlsAnlegen()
+{
+    // The client area as designed; the start-up places and sizes the window itself.
+    resize(tw(11025), tw(10095));
+
+    auto label = [this](QWidget *eltern, const QString &text, int l, int t, int w, int h) {
+        auto *b = new Beschriftung(eltern);
+        b->setWordWrap(true);
+        setzeGeometrie(b, l, t, w, h);
+        b->setCaption(text);
+        return b;
+    };
+    auto knopf = [this](QWidget *eltern, const QString &text, int l, int t, int w, int h) {
+        auto *k = new QPushButton(text, eltern);
+        setzeGeometrie(k, l, t, w, h);
+        return k;
+    };
+
+    // Finding details, a 2 x 2 grid at the top.
+    const int befundGitter[4][4] = {
+        { 120, 120, 1215, 855 }, { 120, 1080, 1215, 855 }, { 1440, 120, 9105, 855 },
+        { 1440, 1080, 9135, 855 }
+    };
+    for (int i = 0; i < 4; ++i) {
+        const auto &g = befundGitter[i];
+        lblbefund[i] = label(this, QString(), g[0], g[1], g[2], g[3]);
+        lblbefund[i]->setObjectName(QStringLiteral("lblbefund(%1)").arg(i));
+        lblbefund[i]->setRahmen(true);
+    }
+    lblbefund[0]->setFont(schrift(13.5, true));
+    lblbefund[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblbefund[1]->setFont(schrift(9.75, true));
+    lblbefund[2]->setFont(schrift(9.75));
+    lblbefund[2]->setToolTip(nichtTooltip());
+    lblbefund[3]->setToolTip(nichtTooltip());
+
+    lblNichtzahn = label(this, QStringLiteral("am gleichen Zahn nicht abrechenbar:"), 300, 2000, 2655, 195);
+    lblNichtzahn->setWordWrap(false);
+    lblNichtzahn->setAutoSize(true);
+    lblNichtKiefer = label(this, QStringLiteral("im gleichen Kiefer nicht abrechenbar:"), 300, 2250, 2625, 195);
+    lblNichtKiefer->setWordWrap(false);
+    lblNichtKiefer->setAutoSize(true);
+
+    txtnichtz = gesperrtesTextfeld(this, QString(), false);
+    setzeGeometrie(txtnichtz, 3100, 1950, 7900, 285);
+    txtnichtz->setToolTip(nichtTooltip());
+    txtnichtk = gesperrtesTextfeld(this, QString(), false);
+    setzeGeometrie(txtnichtk, 3100, 2280, 7900, 285);
+    txtnichtk->setToolTip(nichtTooltip());
+
+    FrameVelmar = new QGroupBox(this);
+    setzeGeometrie(FrameVelmar, 6000, 2500, 4095, 375);
+    lblVelmar = label(FrameVelmar,
+                      QStringLiteral("www.kalvomat.de") + QString(13, u' ')
+                              + QStringLiteral("Support + Diskussions-Forum"),
+                      120, 120, 3705, 195);
+    lblVelmar->setWordWrap(false);
+    lblVelmar->setFont(schrift(8.25, false, true));
+    lblVelmar->setAutoSize(true);
+    lblVelmar->setCursor(Qt::PointingHandCursor);
+
+    lblvelmarBild = label(this, QStringLiteral("velmar"), 0, 2520, 2895, 855);
+    lblvelmarBild->setFont(schrift(17.25, true, false, QStringLiteral("Arial")));
+    lblvelmarBild->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Bonus levels, sums and own shares; the start-up places them.
+    const int bonusBreite[4] = { 855, 795, 795, 585 };
+    const QString bonusName[4] = { QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
+                                   QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall") };
+    for (int i = 0; i < 4; ++i) {
+        bonus[i] = new QRadioButton(QStringLiteral("Option2"), this);
+        bonus[i]->setObjectName(QStringLiteral("bonus(%1)").arg(i));
+        setzeGeometrie(bonus[i], 0, 0, 200, 195);
+        lblBonus[i] = label(this, QString(), 0, 0, bonusBreite[i], 195);
+        lblBonus[i]->setWordWrap(false);
+        lblBonus[i]->setAutoSize(true);
+        lblBonus[i]->setCaption(bonusName[i]);
+        festsum[i] = label(this, QString(), 0, 0, 0, 0);
+        festsum[i]->setWordWrap(false);
+        festsum[i]->setAutoSize(true);
+        eigenanteil[i] = label(this, QString(), 0, 0, 1935, 255);
+    }
+
+    Patient = new QLineEdit(QStringLiteral("Beispiel,Anton"), this);
+    setzeGeometrie(Patient, 0, 0, 4095, 285);
+
+    lblEigenanteil = label(this, QStringLiteral("geschätzter Eigenanteil an Regelversorgung :"), 0, 0, 1755, 390);
+    lblEigenanteil->setAutoSize(true);
+    lblEigenanteil->setToolTip(QStringLiteral(
+            "schätzbar, weil die Festzuschüsse so berechnet sind, dass "
+            "Durchschnitts-Regelversorgung ohne Bonus zu 50% bezuschusst sind"));
+    lblsumfest = label(this, QString(), 0, 0, 2220, 240);
+    lblsumfest->setWordWrap(false);
+    lblsumfest->setFont(schrift(9.75));
+    lblsumfest->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblsumfest->setAutoSize(true);
+    lblsumfest->setCaption(QStringLiteral("Summen Festzuschüsse:"));
+
+    for (int i = 0; i < 6; ++i) {
+        lblhead[i] = label(this, QString(), 0, 0, i < 5 ? 375 : 45, i < 5 ? 255 : 195);
+        lblhead[i]->setWordWrap(false);
+    }
+    for (int i = 0; i < Katalog::gruppenAnzahl; ++i)
+        befgr[i] = label(this, QString(), 0, 0, 1215, 495);
+
+    // The plan rows.
+    for (int i = 0; i < PlanState::zeilen; ++i) {
+        regio[i] = new QLineEdit(this);
+        regio[i]->setObjectName(QStringLiteral("regio(%1)").arg(i));
+        setzeGeometrie(regio[i], 0, 0, 1575, 375);
+        erg_befund[i] = label(this, QString(), 0, 0, 1575, 255);
+        erg_befund[i]->setAutoFillBackground(true);
+        erg_anz[i] = label(this, QString(), 0, 0, 375, 375);
+        erg_einfach[i] = label(this, QString(), 0, 0, 855, 495);
+        erg_befsum[i] = label(this, QString(), 0, 0, 735, 135);
+        zeileMarkieren(i, false);
+    }
+    befwahl[0] = new QListWidget(this);
+    befwahl[0]->setObjectName(QStringLiteral("befwahl(0)"));
+    befwahl[0]->setSelectionMode(QAbstractItemView::SingleSelection);
+    befwahl[0]->setSortingEnabled(false);
+    setzeGeometrie(befwahl[0], 0, 0, 1455, 840);
+
+    // Buttons at the right edge.
+    cmdHilfe = knopf(this, QStringLiteral("Hilfe"), 10200, 3720, 615, 1095);
+    cmdDrucken = knopf(this, QStringLiteral("Drucken"), 10200, 5080, 615, 1215);
+    cmdAufAb = knopf(this, QStringLiteral("  800      X   600"), 10200, 6520, 615, 1215);
+    cmdAnmerk = knopf(this, QStringLiteral("Regel"), 10200, 8040, 615, 1095);
+
+    // The panels shown later lie above the plan rows.
+    txtHilfe = gesperrtesTextfeld(this, QStringLiteral("Hilfe"), true);
+    setzeGeometrie(txtHilfe, 2500, 4720, 8000, 5700);
+    txtHilfe->setFont(schrift(9.75));
+    hellerHintergrund(txtHilfe);
+
+    txtanmerk = gesperrtesTextfeld(this, QStringLiteral("Anmerkungen\r\n"), true);
+    setzeGeometrie(txtanmerk, 360, 2160, 9675, 8220);
+    txtanmerk->setFont(schrift(9.75));
+    hellerHintergrund(txtanmerk);
+    txtanmerk->setVisible(false);
+
+    drkframe = new QGroupBox(QStringLiteral("Drucken"), this);
+    setzeGeometrie(drkframe, 4680, 3960, 5295, 6735);
+    const QString druckName[8] = { QStringLiteral("nur Festzuschüsse"), QStringLiteral("BEMA je Befund"),
+                                   QStringLiteral("BEL je Befund"), QStringLiteral("BEMA gesamt"),
+                                   QStringLiteral("BEL gesamt"), QStringLiteral("BEMA+BEL je Befund"),
+                                   QStringLiteral("BEMA+BEL gesamt"), QStringLiteral("Abbrechen") };
+    for (int i = 0; i < 8; ++i) {
+        // The cancel button stands at the top; the seven kinds follow 720 twips apart.
+        const int top = i == 7 ? 480 : 1680 + 720 * i;
+        cmdDruckwahl[i] = knopf(drkframe, druckName[i], 480, top, 1575, 495);
+        cmdDruckwahl[i]->setObjectName(QStringLiteral("cmdDruckwahl(%1)").arg(i));
+    }
+    drkframe->setVisible(false);
+    drkframe->setEnabled(false);
+
+    txtHilfe->raise();
+    txtanmerk->raise();
+    drkframe->raise();
+}
+
+void Main::tabReihenfolgeSetzen()
+{
+    std::vector<QWidget *> folge;
+    for (auto *r : regio)
+        folge.push_back(r);
+    folge.push_back(befwahl[0]);
+    for (auto *b : bonus)
+        folge.push_back(b);
+    folge.insert(folge.end(), { Patient, cmdAufAb, cmdHilfe, cmdDrucken, txtHilfe });
+    for (auto *k : cmdDruckwahl)
+        folge.push_back(k);
+    folge.insert(folge.end(), { txtnichtk, txtnichtz, cmdAnmerk, txtanmerk });
+    for (std::size_t i = 1; i < folge.size(); ++i)
+        setTabOrder(folge[i - 1], folge[i]);
+}
+
+void Main::ereignisseVerbinden()
+{
+    for (auto *r : regio)
+        r->installEventFilter(this);
+    befwahl[0]->installEventFilter(this);
+    befwahl[0]->viewport()->installEventFilter(this);
+    for (int i = 0; i < PlanState::zeilen; ++i)
+        for (auto *l : { erg_befund[i], erg_anz[i], erg_einfach[i], erg_befsum[i] })
+            l->installEventFilter(this);
+    for (auto *l : lblbefund)
+        l->installEventFilter(this);
+    for (auto *t : { txtnichtz, txtnichtk }) {
+        t->installEventFilter(this);
+        t->viewport()->installEventFilter(this);
+    }
+    lblVelmar->installEventFilter(this);
+
+    // The finding list: a mouse click runs the choice once, also on the entry already selected;
+    // a keyboard move runs it once per new selection. A mouse click on another entry changes the
+    // current row before the click itself is reported, so those changes are left to the click.
+    connect(befwahl[0], &QListWidget::itemClicked, this, [this] {
+        listeMausDruck_ = false;
+        befwahl_Click(0);
+    });
+    connect(befwahl[0], &QListWidget::currentRowChanged, this, [this](int) {
+        if (!listeMausDruck_ && befwahl[0]->hasFocus())
+            befwahl_Click(0);
+    });
+
+    for (int i = 0; i < 4; ++i)
+        connect(bonus[i], &QRadioButton::toggled, this, [this, i](bool an) {
+            if (an)
+                bonus_Click(i);
+        });
+    for (int i = 0; i < 8; ++i)
+        connect(cmdDruckwahl[i], &QPushButton::clicked, this, [this, i] { cmdDruckwahl_Click(i); });
+    connect(cmdDrucken, &QPushButton::clicked, this, &Main::cmdDrucken_Click);
+    connect(cmdHilfe, &QPushButton::clicked, this, &Main::cmdHilfe_Click);
+    connect(cmdAnmerk, &QPushButton::clicked, this, &Main::cmdAnmerk_Click);
+    connect(cmdAufAb, &QPushButton::clicked, this, &Main::cmdAufAb_Click);
+}
+
+namespace {
+
+template<typename T, std::size_t N>
+int indexVon(const std::array<T *, N> &feld, const QObject *o)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (feld[i] == o)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool losgelassenDarueber(QObject *o, QEvent *e)
+{
+    if (e->type() != QEvent::MouseButtonRelease)
+        return false;
+    auto *w = qobject_cast<QWidget *>(o);
+    return w && w->rect().contains(static_cast<QMouseEvent *>(e)->position().toPoint());
+}
+
+} // namespace
+
+bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    const auto typ = ereignis->type();
+    // Focus that comes and goes with the whole window (another program, a message box) is no
+    // focus change inside the window; only the very first one, when the window opens, counts.
+    auto fokusZaehlt = [this, ereignis, typ] {
+        const auto grund = static_cast<QFocusEvent *>(ereignis)->reason();
+        if (grund == Qt::PopupFocusReason)
+            return false;
+        if (grund == Qt::ActiveWindowFocusReason) {
+            if (typ == QEvent::FocusIn && !ersterFokusErhalten_) {
+                ersterFokusErhalten_ = true;
+                return true;
+            }
+            return false;
+        }
+        if (typ == QEvent::FocusIn)
+            ersterFokusErhalten_ = true;
+        return true;
+    };
+
+    if (const int i = indexVon(regio, objekt); i >= 0) {
+        if (typ == QEvent::FocusIn && fokusZaehlt())
+            regio_GotFocus(i);
+        else if (typ == QEvent::FocusOut && fokusZaehlt())
+            regio_lostfocus(i);
+        else if (losgelassenDarueber(objekt, ereignis))
+            regio_Click(i);
+        return false;
+    }
+    if (objekt == befwahl[0]) {
+        if (typ == QEvent::FocusIn && fokusZaehlt())
+            befwahl_GotFocus(0);
+        else if (typ == QEvent::FocusOut && fokusZaehlt())
+            befwahl_LostFocus(0);
+        else if (typ == QEvent::KeyPress)
+            listeMausDruck_ = false;
+        return false;
+    }
+    if (objekt == befwahl[0]->viewport()) {
+        if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick)
+            listeMausDruck_ = true;
+        return false;
+    }
+    if (const int i = indexVon(lblbefund, objekt); i >= 0) {
+        if (typ == QEvent::MouseButtonPress)
+            lblbefund_Mousedown(i);
+        else if (typ == QEvent::MouseButtonRelease)
+            lblbefund_Mouseup(i);
+        return false;
+    }
+    if (objekt == txtnichtz || objekt == txtnichtz->viewport()) {
+        if (typ == QEvent::MouseButtonPress)
+            txtnichtz_Mousedown();
+        else if (typ == QEvent::MouseButtonRelease)
+            txtnichtz_Mouseup();
+        else if (typ == QEvent::FocusOut && objekt == txtnichtz && fokusZaehlt())
+            txtnichtz_LostFocus();
+        return false;
+    }
+    if (objekt == txtnichtk || objekt == txtnichtk->viewport()) {
+        if (typ == QEvent::MouseButtonPress)
+            txtnichtk_Mousedown();
+        else if (typ == QEvent::MouseButtonRelease)
+            txtnichtk_Mouseup();
+        else if (typ == QEvent::FocusOut && objekt == txtnichtk && fokusZaehlt())
+            txtnichtk_LostFocus();
+        return false;
+    }
+    if (objekt == lblVelmar) {
+        if (losgelassenDarueber(objekt, ereignis))
+            lblVelmar_Click();
+        return false;
+    }
+    if (losgelassenDarueber(objekt, ereignis)) {
+        if (const int i = indexVon(erg_befund, objekt); i >= 0)
+            erg_befund_Click(i);
+        else if (const int i = indexVon(erg_anz, objekt); i >= 0)
+            erg_anz_Click(i);
+        else if (const int i = indexVon(erg_einfach, objekt); i >= 0)
+            erg_einfach_Click(i);
+        else if (const int i = indexVon(erg_befsum, objekt); i >= 0)
+            erg_befsum_Click(i);
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
