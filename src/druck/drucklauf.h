@@ -1,0 +1,54 @@
+#pragma once
+
+// The state of one print run and what every section of the report shares: the page frame (header
+// line, page check with the page number line) and the forms in which numbers, amounts, dates and
+// times appear on the page.
+
+#include "druck/druck.h"
+#include "druck/druckflaeche.h"
+#include "plan/geld.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+
+#include <cstdint>
+
+class Katalog;
+
+struct Drucklauf
+{
+    Drucklauf(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalog);
+
+    Druckflaeche &flaeche;
+    const DruckDaten &daten;
+    const Katalog &katalog;
+    QLocale locale; // the locale of the window's captions
+    int seite = 1;
+    QDate datum;
+    QTime zeit;
+    float U = 0; // column unit: W / 10
+    bool hinweisGedruckt = false; // the billing notice stands on the report
+
+    // x = k column units.
+    void spalte(float k) { flaeche.setX(static_cast<double>(k * U)); }
+    void drucke(const QString &text);
+    void zeileEnde();
+};
+
+// A number as the report prints it: a blank or the minus sign, the digits, a blank (" 12 ", "-3 ").
+QString zahlFeld(std::int64_t zahl);
+// An amount in units of 1/10000 EUR in the locale's general number form, framed like a number:
+// " 150 ", " 31,4 ", "-5,5 ".
+QString betragFeld(Geld betrag, const QLocale &locale);
+// Date and time of the run in the locale's short forms.
+QString datumFeld(const QDate &datum, const QLocale &locale);
+QString zeitFeld(const QTime &zeit, const QLocale &locale);
+
+// The header line of a page: patient at 1 U, "Seite" and the page number from page 2 on at 3 U,
+// "Kalvomat" at 4 U, date at 7 U, time at 8 U; the line is ended.
+void druckKopf(Drucklauf &lauf);
+// Starts a new page when fewer than three lines of room are left: ends the open line, prints the
+// page number line at 0.66 W, raises the page number and prints the header of the new page.
+void evtl_neue_druckseite(Drucklauf &lauf);

@@ -1,0 +1,207 @@
+#include "druck/leistungslisten.h"
+
+#include "druck/druckflaeche.h"
+#include "druck/drucklauf.h"
+#include "katalog/katalog.h"
+#include "katalog/zahlwert.h"
+#include "leistungen/leistarray.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr auto deduktionText = u"! abzgl !";
+
+enum class Art { bema, bel };
+
+bool vorhanden(const Leistungseintrag &e)
+{
+    return !e.nr.trimmed().isEmpty();
+}
+
+int zuVorzeichen(double wert)
+{
+    constexpr double unten = std::numeric_limits<std::int16_t>::min();
+    constexpr double oben = std::numeric_limits<std::int16_t>::max();
+    return static_cast<int>(std::nearbyint(std::clamp(wert, unten, oben)));
+}
+
+// At 3 U the deduction flag, at 4 U the number, at 5 U the text; the line is ended.
+void leistungszeile(Drucklauf &lauf, int vorzeichen, const QString &nr, const QString &text)
+{
+    lauf.spalte(3);
+    if (vorzeichen < 0)
+        lauf.drucke(QString::fromUtf16(deduktionText));
+    lauf.spalte(4);
+    lauf.drucke(nr);
+    lauf.spalte(5);
+    lauf.drucke(text);
+    lauf.zeileEnde();
+}
+
+// The marker prints the notice once per run and nothing after that; true when it printed.
+bool marker(Drucklauf &lauf)
+{
+    if (lauf.hinweisGedruckt)
+        return false;
+    lauf.hinweisGedruckt = true;
+    Bema_erst_Bemdruck(lauf, std::nearbyint(static_cast<double>(3 * lauf.U)));
+    return true;
+}
+
+void listenkopf(Drucklauf &lauf, const QString &name)
+{
+    lauf.flaeche.setX(0);
+    lauf.drucke(QStringLiteral("Regelversorgung:"));
+    lauf.spalte(2);
+    lauf.drucke(name);
+}
+
+bool zurSumme(const Drucklauf &lauf, int zeile, Leistarray &summe, Art art)
+{
+    const int f = befundPosition(lauf, zeile, art == Art::bel);
+    if (f < 0)
+        return true; // a finding the catalogue does not know brings no services
+    bool allesAufgenommen = true;
+    for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {
+        const Leistungseintrag &e =
+            art == Art::bema ? lauf.katalog.bema(f, k) : lauf.katalog.bel(f, k);
+        if (vorhanden(e) && !summe.add(vorzeichenWert(e.vorzeichen), e.nr, e.text))
+            allesAufgenommen = false;
+    }
+    return allesAufgenommen;
+}
+
+void sortierteSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig, Art art)
+{
+    summe.sortieren();
+    evtl_neue_druckseite(lauf);
+    listenkopf(lauf,
+               art == Art::bema ? QStringLiteral("BEMA (sort.):") : QStringLiteral("BEL (sort.):"));
+    bool gedruckt = false;
+    for (int k = 0; k < summe.groesse(); ++k) {
+        const Leistung &l = summe[k];
+        if (l.nr.isEmpty())
+            continue;
+        evtl_neue_druckseite(lauf);
+        lauf.spalte(3);
+        if (art == Art::bema && l.nr == bemaMarker) {
+            gedruckt = marker(lauf) || gedruckt;
+        } else {
+            leistungszeile(lauf, vorzeichenWert(l.anz), l.nr, l.text);
+            gedruckt = true;
+        }
+    }
+    // A list with nothing on its label line ends that line itself.
+    if (!gedruckt)
+        lauf.zeileEnde();
+    if (unvollstaendig) {
+        evtl_neue_druckseite(lauf);
+        lauf.spalte(3);
+        lauf.drucke(QString::fromUtf16(nichtAufgenommenText));
+        lauf.zeileEnde();
+    }
+}
+
+} // namespace
+
+int befundPosition(const Drucklauf &lauf, int zeile, bool fuerBel)
+{
+    const auto z = static_cast<std::size_t>(zeile);
+    const QString &text = lauf.daten.plan.plantext[z][1];
+    const int gewaehlt = lauf.daten.befundIndex[z];
+    if (gewaehlt >= 0 && gewaehlt <= Katalog::hoechsterBefund
+        && lauf.katalog.befund(gewaehlt).beftext == text)
+        return gewaehlt;
+    return fuerBel ? lauf.katalog.belzeiger(text) : lauf.katalog.bemazeiger(text);
+}
+
+int vorzeichenWert(const QString &text)
+{
+    return zuVorzeichen(zahlwert(text));
+}
+
+void bemaListe(Drucklauf &lauf, int zeile)
+{
+    const int f = befundPosition(lauf, zeile);
+    listenkopf(lauf, QStringLiteral("BEMA :"));
+    // The first entry stands on the label line. When nothing was printed (no entry, a finding
+    // the catalogue does not know, or only the marker of a notice already printed) the label
+    // line is ended here, so the next section starts on a line of its own.
+    bool gedruckt = false;
+    for (int k = 0; f >= 0 && k <= Katalog::hoechsterEintrag; ++k) {
+        const Leistungseintrag &e = lauf.katalog.bema(f, k);
+        if (!vorhanden(e))
+            continue;
+        evtl_neue_druckseite(lauf);
+        lauf.spalte(3);
+        if (e.nr == bemaMarker) {
+            gedruckt = marker(lauf) || gedruckt;
+        } else {
+            leistungszeile(lauf, vorzeichenWert(e.vorzeichen), e.nr, e.text);
+            gedruckt = true;
+        }
+    }
+    if (!gedruckt)
+        lauf.zeileEnde();
+}
+
+void belListe(Drucklauf &lauf, int zeile)
+{
+    const int f = befundPosition(lauf, zeile, true);
+    listenkopf(lauf, QStringLiteral("BEL :"));
+    bool gedruckt = false;
+    // The BEL list checks the page at every entry index, present or not.
+    for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {
+        evtl_neue_druckseite(lauf);
+        if (f < 0)
+            continue;
+        const Leistungseintrag &e = lauf.katalog.bel(f, k);
+        if (!vorhanden(e))
+            continue;
+        leistungszeile(lauf, vorzeichenWert(e.vorzeichen), e.nr, e.text);
+        gedruckt = true;
+    }
+    if (!gedruckt)
+        lauf.zeileEnde();
+}
+
+bool zurBemaSumme(const Drucklauf &lauf, int zeile, Leistarray &summe)
+{
+    return zurSumme(lauf, zeile, summe, Art::bema);
+}
+
+bool zurBelSumme(const Drucklauf &lauf, int zeile, Leistarray &summe)
+{
+    return zurSumme(lauf, zeile, summe, Art::bel);
+}
+
+void sortierteBemaSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig)
+{
+    sortierteSumme(lauf, summe, unvollstaendig, Art::bema);
+}
+
+void sortierteBelSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig)
+{
+    sortierteSumme(lauf, summe, unvollstaendig, Art::bel);
+}
+
+void Bema_erst_Bemdruck(Drucklauf &lauf, double tabwidth)
+{
+    static const QString zeilen[] = {
+        QStringLiteral("Regel- und gleichartige Versorgung: "),
+        QStringLiteral("Die Richtlinien des BEMA sind weiterhin maßgeblich bei Ansatz der "),
+        QStringLiteral("Gebührennummern in HKP und Rechnung für Leistungen, die der Regel-"),
+        QStringLiteral("versorgung entsprechen. Leistungen, die über die Regelversorgung "),
+        QStringLiteral("hinausgehen, werden nach GOZ und BEB bewertet.  "),
+        QStringLiteral("Andersartige Versorgungen werden vollständig nach GOZ und BEB bewertet."),
+    };
+    for (const QString &zeile : zeilen) {
+        evtl_neue_druckseite(lauf);
+        lauf.flaeche.setX(tabwidth);
+        lauf.drucke(zeile);
+        lauf.zeileEnde();
+    }
+}
