@@ -304,9 +304,17 @@ void Main::ereignisseVerbinden()
         listeMausDruck_ = false;
         befwahl_Click(0);
     });
+    // A keyboard move changes the selection first, then the current row. The list also makes its
+    // first entry current (without selecting it) when it gets the focus; that is no choice.
+    connect(befwahl[0], &QListWidget::itemSelectionChanged, this, [this] {
+        if (!listeMausDruck_)
+            auswahlPerTaste_ = true;
+    });
     connect(befwahl[0], &QListWidget::currentRowChanged, this, [this](int) {
-        if (!listeMausDruck_ && befwahl[0]->hasFocus())
-            befwahl_Click(0);
+        if (!auswahlPerTaste_)
+            return;
+        auswahlPerTaste_ = false;
+        befwahl_Click(0);
     });
 
     for (int i = 0; i < 4; ++i)
@@ -378,13 +386,17 @@ bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
             befwahl_GotFocus(0);
         else if (typ == QEvent::FocusOut && fokusZaehlt())
             befwahl_LostFocus(0);
-        else if (typ == QEvent::KeyPress)
+        else if (typ == QEvent::KeyPress) {
             listeMausDruck_ = false;
+            auswahlPerTaste_ = false;
+        }
         return false;
     }
     if (objekt == befwahl[0]->viewport()) {
-        if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick)
+        if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick) {
             listeMausDruck_ = true;
+            auswahlPerTaste_ = false;
+        }
         return false;
     }
     if (const int i = indexVon(lblbefund, objekt); i >= 0) {

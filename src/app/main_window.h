@@ -170,6 +170,7 @@ private:
     int spalteXBasis_ = 0;
     bool ersterFokusErhalten_ = false;
     bool listeMausDruck_ = false;
+    bool auswahlPerTaste_ = false;
     std::unique_ptr<Dialoge> dialoge_;
     std::unique_ptr<Seitenoeffner> seitenoeffner_;
     std::function<std::unique_ptr<Druckflaeche>()> druckerFabrik_;
