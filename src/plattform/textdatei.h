@@ -1,0 +1,17 @@
+#pragma once
+
+// The practice's text files on disk. Only the bytes are read here; textzeilen() of the catalogue
+// turns them into lines.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The whole content of the file at pfad; nullopt when it is missing, cannot be read or is not a
+// plain file (a folder, a device, a pipe that would block the start).
+std::optional<QByteArray> dateiLesen(const QString &pfad);
+
+// Creates an empty file at pfad when there is none. An existing file is left exactly as it is.
+// False when there is no file at pfad afterwards (the folder is not writable, pfad is a folder).
+bool leerAnlegenFallsFehlt(const QString &pfad);
