@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -21,10 +22,12 @@ QString nichtTooltip()
 
 // The window was designed with "MS Sans Serif" and "Arial"; the nearest faces of the system take
 // their place, with size, weight and underline kept.
-QFont schrift(double punkte, bool fett = false, bool unterstrichen = false,
-              const QString &familie = QStringLiteral("Sans Serif"))
+// "MS Sans Serif" is closest to the Arial-like faces; DejaVu Sans is the last resort.
+QFont schrift(double punkte, bool fett = false, bool unterstrichen = false)
 {
-    QFont f(familie);
+    QFont f;
+    f.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans") });
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(punkte);
     f.setBold(fett);
@@ -165,7 +168,7 @@ void Main::controlsAnlegen()
     lblVelmar->setCursor(Qt::PointingHandCursor);
 
     lblvelmarBild = label(this, QStringLiteral("velmar"), 0, 2520, 2895, 855);
-    lblvelmarBild->setFont(schrift(17.25, true, false, QStringLiteral("Arial")));
+    lblvelmarBild->setFont(schrift(17.25, true));
     lblvelmarBild->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // Bonus levels, sums and own shares; the start-up places them.
@@ -205,8 +208,11 @@ void Main::controlsAnlegen()
         lblhead[i] = label(this, QString(), 0, 0, i < 5 ? 375 : 45, i < 5 ? 255 : 195);
         lblhead[i]->setWordWrap(false);
     }
-    for (int i = 0; i < Katalog::gruppenAnzahl; ++i)
+    // The group labels are higher than their spacing: each covers the foot of the one above.
+    for (int i = 0; i < Katalog::gruppenAnzahl; ++i) {
         befgr[i] = label(this, QString(), 0, 0, 1215, 495);
+        befgr[i]->setAutoFillBackground(true);
+    }
 
     // The plan rows.
     for (int i = 0; i < PlanState::zeilen; ++i) {
@@ -328,6 +334,10 @@ void Main::ereignisseVerbinden()
     connect(cmdHilfe, &QPushButton::clicked, this, &Main::cmdHilfe_Click);
     connect(cmdAnmerk, &QPushButton::clicked, this, &Main::cmdAnmerk_Click);
     connect(cmdAufAb, &QPushButton::clicked, this, &Main::cmdAufAb_Click);
+
+    // Ctrl+Q ends the program, as in other desktop programs.
+    auto *ende = new QShortcut(QKeySequence::Quit, this);
+    connect(ende, &QShortcut::activated, this, &QWidget::close);
 }
 
 namespace {
