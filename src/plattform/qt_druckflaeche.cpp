@@ -14,13 +14,15 @@ std::unique_ptr<QtDruckflaeche> QtDruckflaeche::standardDrucker(const QString &d
 {
     // Without a default printer QPrinter quietly takes the first queue there is, or falls back to
     // writing a PDF with no file name, and still calls itself valid; only the name tells.
-    const bool druckerDa = !standardDruckerName().isEmpty();
+    const QString name = standardDruckerName();
     auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!name.isEmpty() && drucker->printerName() != name)
+        drucker->setPrinterName(name);
     drucker->setDocName(dokumentName);
     std::unique_ptr<QtDruckflaeche> flaeche(new QtDruckflaeche(std::move(drucker)));
     // The job itself is begun with the first thing printed: a surface that is given up before
     // that sends nothing, not even an empty page.
-    flaeche->m_bereit = druckerDa && !flaeche->m_drucker->printerName().isEmpty();
+    flaeche->m_bereit = !name.isEmpty() && flaeche->m_drucker->printerName() == name;
     return flaeche;
 }
 
