@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -23,6 +24,8 @@ bool vorhanden(const Leistungseintrag &e)
 
 int zuVorzeichen(double wert)
 {
+    if (std::isnan(wert))
+        return 0;
     constexpr double unten = std::numeric_limits<std::int16_t>::min();
     constexpr double oben = std::numeric_limits<std::int16_t>::max();
     return static_cast<int>(std::nearbyint(std::clamp(wert, unten, oben)));
