@@ -19,9 +19,10 @@ double aufGeradeRunden(double v)
     return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
 }
 
-// Largest magnitude in units that is taken over; beyond it an amount is not representable.
-// Safely below 2^63 ≈ 9.223e18, so the conversion to 64 bits cannot overflow.
-constexpr double groessterBetrag = 9.2e18;
+// Largest magnitude in units that is taken over: 2^53 units (about 900 billion EUR). Up to there
+// every whole number of units is exact in double precision; beyond it the product would already
+// be off by some units, which the window would show as a plausible but wrong figure.
+constexpr double groessterBetrag = 9007199254740992.0;
 
 } // namespace
 

@@ -391,7 +391,7 @@ void TstFensterEingabe::zuGrosseBetraege()
     auto zeile = [](const QStringList &f) { return f.join(u'\t'); };
     const QStringList kat = {
         "Kopf",
-        zeile({ "8.1", "Riesig", "", "", "1e999", "214748,3647", "99999999999999", "-7,5", "32",
+        zeile({ "8.1", "Riesig", "", "", "1e999", "214748,3647", "900000000000", "-7,5", "99999",
                 "-1", "-1", "-1" }),
     };
     Testfenster t({ { "bef.txt", alsDatei(kat) } });
@@ -407,8 +407,8 @@ void TstFensterEingabe::zuGrosseBetraege()
     QCOMPARE(w.erg_einfach[0]->caption(), QString("214748,3647"));
     QCOMPARE(w.erg_befsum[0]->caption(), QString("429496,7294"));
     t.klick(w.bonus[2]);
-    QCOMPARE(w.erg_befsum[0]->caption(), QString("199999999999998"));
-    QCOMPARE(w.eigenanteil[2]->caption(), QString("-200000000000013"));
+    QCOMPARE(w.erg_befsum[0]->caption(), QString("1800000000000"));
+    QCOMPARE(w.eigenanteil[2]->caption(), QString("-1800000000015")); // 2 x -7,5 is -15
     t.klick(w.bonus[3]);
     QCOMPARE(w.erg_einfach[0]->caption(), QString("-7,5"));
     // Many rows of the largest amount: a sum past 64 bits shows the marker, nothing wraps.
@@ -417,7 +417,8 @@ void TstFensterEingabe::zuGrosseBetraege()
         t.listeKlick(1);
     }
     QCOMPARE(w.festsum[2]->caption(), QString("Überlauf"));
-    QCOMPARE(w.festsum[1]->caption(), QString("2147483647000"));
+    QCOMPARE(w.festsum[1]->caption(), QString("2040538961,3794"));
+    QCOMPARE(w.eigenanteil[2]->caption(), QString("Überlauf"));
 }
 
 QTEST_MAIN(TstFensterEingabe)

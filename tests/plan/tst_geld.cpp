@@ -63,15 +63,16 @@ void TestGeld::ausKatalog_data()
     QTest::newRow("214748,3647") << "214748,3647" << qint64(2147483647);
     QTest::newRow("214748,3648") << "214748,3648" << qint64(2147483648);
     QTest::newRow("-214748,3649") << "-214748,3649" << qint64(-2147483649);
-    // 999999999999990000 is not a double; the nearest one is taken.
-    QTest::newRow("99999999999999") << "99999999999999" << qint64(999999999999990016);
-    QTest::newRow("knapp unter der Grenze") << "919999999999999" << qint64(9199999999999989760);
+    // Up to 2^53 units every amount converts exactly; beyond, the double product would be off.
+    QTest::newRow("9999999999,9999") << "9999999999,9999" << qint64(99999999999999);
+    QTest::newRow("2^53 units") << "900719925474,0991" << qint64(9007199254740991);
+    QTest::newRow("99999999999999 not exact") << "99999999999999" << ungueltig;
 
     QTest::newRow("1e999 unendlich") << "1e999" << ungueltig;
     QTest::newRow("-1e999 unendlich") << "-1e999" << ungueltig;
     QTest::newRow("1e300 zu groß") << "1e300" << ungueltig;
     QTest::newRow("über 64 Bit") << "922337203685478" << ungueltig;
-    QTest::newRow("knapp über der Grenze") << "920000000000000" << ungueltig;
+    QTest::newRow("2^53 units and more") << "900719925474,0992" << ungueltig;
     QTest::newRow("negativ über 64 Bit") << "-922337203685478" << ungueltig;
     QTest::newRow("winziger Exponent") << "1e-999" << qint64(0);
 }
