@@ -10,7 +10,7 @@ als_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-pakete=(build-essential cmake qt6-base-dev fonts-liberation2)
+pakete=(build-essential cmake qt6-base-dev fonts-liberation2 xdg-utils)
 if [ "$modus" = test ]; then
     pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client)
 fi
