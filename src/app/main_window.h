@@ -155,6 +155,7 @@ protected:
 private:
     void controlsAnlegen();
     void tabReihenfolgeSetzen();
+    void barrierefreiBenennen();
     void ereignisseVerbinden();
     void setzeGeometrie(QWidget *w, int left, int top, int width, int height);
     void setzeTop(QWidget *w, int top);

@@ -4,6 +4,7 @@
 #include "app/twips.h"
 #include "testfenster.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -30,6 +31,9 @@ private slots:
     void fehlenderKatalog();
     void ueberzaehligeZeilenWerdenGemeldet();
     void leererKatalog();
+    void namenFuerBildschirmleser_data();
+    void namenFuerBildschirmleser();
+    void jedesBedienelementHatEinenNamen();
 };
 
 namespace {
@@ -340,6 +344,52 @@ void TstFensterControls::leererKatalog()
     Testfenster t({ { "bef.txt", QByteArray() } });
     QCOMPARE(t.w().befwahl[0]->count(), 0);
     QVERIFY(t.gesagt.meldungen.isEmpty());
+}
+
+void TstFensterControls::namenFuerBildschirmleser_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("gesprochen");
+    QTest::newRow("regio(3) is row 4") << "regio3" << "Region, Zeile 4";
+    QTest::newRow("regio(19) is row 20") << "regio19" << "Region, Zeile 20";
+    QTest::newRow("festsum(1)") << "festsum1" << "Summe Festzuschüsse, Bonus 20%";
+    QTest::newRow("eigenanteil(3)") << "eigenanteil3" << "Geschätzter Eigenanteil, Härtefall";
+    QTest::newRow("bonus(0), not Option2") << "bonus0" << "Bonusstufe ohne Bonus";
+    QTest::newRow("erg_befsum(0)") << "erg_befsum0" << "Summe, Zeile 1";
+    QTest::newRow("list") << "befwahl" << "Befundauswahl";
+}
+
+void TstFensterControls::namenFuerBildschirmleser()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, gesprochen);
+    Testfenster t;
+    Main &w = t.w();
+    const QMap<QString, QWidget *> m = { { "regio3", w.regio[3] }, { "regio19", w.regio[19] },
+                                         { "festsum1", w.festsum[1] }, { "eigenanteil3", w.eigenanteil[3] },
+                                         { "bonus0", w.bonus[0] }, { "erg_befsum0", w.erg_befsum[0] },
+                                         { "befwahl", w.befwahl[0] } };
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(m.value(name));
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), gesprochen);
+    // The visible texts stay as designed.
+    QCOMPARE(w.bonus[0]->text(), QString("Option2"));
+    QCOMPARE(w.regio[3]->text(), QString());
+}
+
+void TstFensterControls::jedesBedienelementHatEinenNamen()
+{
+    Testfenster t;
+    for (QWidget *c : t.w().findChildren<QWidget *>()) {
+        // The controls a user reaches with Tab (not the inner parts of a list or a text box).
+        const bool bedienelement = c->focusPolicy() != Qt::NoFocus
+                && (c->parentWidget() == &t.w() || c->parentWidget() == t.w().drkframe);
+        if (!bedienelement)
+            continue;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+        QVERIFY(a);
+        QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
+    }
 }
 
 QTEST_MAIN(TstFensterControls)
