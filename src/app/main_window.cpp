@@ -2,6 +2,7 @@
 
 #include "app/beschriftung.h"
 #include "app/dialoge.h"
+#include "app/knopf.h"
 #include "app/twips.h"
 #include "druck/druckflaeche.h"
 #include "plattform/browser.h"
@@ -119,7 +120,7 @@ void Main::controlsAnlegen()
         return b;
     };
     auto knopf = [this](QWidget *eltern, const QString &text, int l, int t, int w, int h) {
-        auto *k = new QPushButton(text, eltern);
+        auto *k = new Knopf(text, eltern);
         setzeGeometrie(k, l, t, w, h);
         return k;
     };
