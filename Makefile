@@ -1,14 +1,16 @@
 # make run    installs what is missing, builds and starts Kalvomat on the example data in beispiel/
 # make test   installs what is missing, builds and passes the tests (normal and with sanitizers)
+# make bench  builds the benchmarks (Release, build-bench) and prints their tables; no test runs it
 BUILD      ?= build
 BUILD_SAN  ?= build-san
+BUILD_BENCH ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 ifeq ($(CI),true)
 CMAKE_ARGS += -DKALVOMAT_WERROR=ON
 endif
 
-.PHONY: run test build build-san setup setup-test clean
+.PHONY: run test build build-san setup setup-test clean bench
 
 run: setup build
 	cd beispiel && ../$(BUILD)/src/app/kalvomat
@@ -34,3 +36,11 @@ build-san:
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)
+
+# Timings on a shared machine are noisy: every table shows medians over repeated runs.
+bench: setup
+	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DKALVOMAT_BENCH=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD_BENCH) -j$(JOBS) --target bench_start bench_klick bench_bericht
+	$(BUILD_BENCH)/bench/bench_start
+	$(BUILD_BENCH)/bench/bench_klick
+	$(BUILD_BENCH)/bench/bench_bericht

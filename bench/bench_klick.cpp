@@ -1,0 +1,147 @@
+// Interaction benchmark on the real window (offscreen platform, example catalogue): one click in
+// the finding list with everything it recalculates (Main::befwahl_Click), the region evaluation
+// of the core (regionAuswerten) and of the window (Main::regio_auswerten). Every call is timed on
+// its own; the table shows the median over all calls and the median of the batch means.
+
+#include "app/main_window.h"
+#include "messung.h"
+#include "plan/region.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+using Uhr = std::chrono::steady_clock;
+
+double mikro(Uhr::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+struct Ergebnis
+{
+    double medianJeAufruf = 0;
+    double medianBatch = 0; // median of the batch means
+    double min = 0;
+    int aufrufe = 0;
+};
+
+// vorher() runs untimed before each call, aufruf() is timed.
+Ergebnis messen(int batches, int jeBatch, const std::function<void(int)> &vorher,
+                const std::function<void(int)> &aufruf)
+{
+    std::vector<double> einzeln;
+    std::vector<double> batchMittel;
+    int n = 0;
+    for (int b = 0; b < batches; ++b) {
+        double summe = 0;
+        for (int k = 0; k < jeBatch; ++k, ++n) {
+            vorher(n);
+            const auto t0 = Uhr::now();
+            aufruf(n);
+            const double us = mikro(Uhr::now() - t0);
+            einzeln.push_back(us);
+            summe += us;
+        }
+        batchMittel.push_back(summe / jeBatch);
+    }
+    return {median(einzeln), median(batchMittel), minimum(einzeln), n};
+}
+
+// The same for a call that is too short to time alone: each batch is timed as a whole.
+Ergebnis messenKurz(int batches, int jeBatch, const std::function<void(int)> &aufruf)
+{
+    std::vector<double> batchMittel;
+    for (int b = 0; b < batches; ++b) {
+        const auto t0 = Uhr::now();
+        for (int k = 0; k < jeBatch; ++k)
+            aufruf(k);
+        batchMittel.push_back(mikro(Uhr::now() - t0) / jeBatch);
+    }
+    return {median(batchMittel), median(batchMittel), minimum(batchMittel), batches * jeBatch};
+}
+
+volatile std::int64_t senke = 0; // keeps results alive
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int batches = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    QDir::setCurrent(QStringLiteral(KALVOMAT_BEISPIEL));
+    QApplication app(argc, argv);
+
+    Main fenster;
+    fenster.Form_Load();
+    fenster.show();
+    if (!QTest::qWaitForWindowExposed(&fenster)) {
+        std::fprintf(stderr, "Fenster nicht gezeigt\n");
+        return 1;
+    }
+
+    // Two findings that go into a row (no headings), clicked in turn so that every click
+    // changes what the labels and the row show.
+    std::vector<int> befunde;
+    for (int i = 1; i <= fenster.katalog.anzahlBefunde() && befunde.size() < 2; ++i)
+        if (!fenster.katalog.istUeberschrift(i))
+            befunde.push_back(i);
+    if (befunde.size() < 2) {
+        std::fprintf(stderr, "Beispielkatalog ohne zwei Befunde\n");
+        return 1;
+    }
+    QListWidget *liste = fenster.befwahl[0];
+    constexpr int zeilen = PlanState::zeilen - 1; // rows 0..18 move on to the next row
+
+    // Before each click, as when the user clicks into the list: the list has the focus and the
+    // entry is selected (list signals blocked, so that only the timed call runs the choice).
+    auto klickVorher = [&](int n) {
+        if (n % zeilen == 0)
+            fenster.zeile_waehlen(0, 0);
+        liste->setFocus(Qt::MouseFocusReason);
+        QSignalBlocker sperre(liste);
+        liste->setCurrentRow(befunde[static_cast<std::size_t>(n % 2)]);
+    };
+    const Ergebnis klick =
+        messen(batches, zeilen, klickVorher, [&](int) { fenster.befwahl_Click(0); });
+
+    // The window's region evaluation on a row with a finding, from the text as typed.
+    const QString eingabe = QStringLiteral("11,12  21 OK");
+    auto regioVorher = [&](int n) { fenster.regio[n % zeilen]->setText(eingabe); };
+    const Ergebnis regioFenster =
+        messen(batches, zeilen, regioVorher, [&](int n) { fenster.regio_auswerten(n % zeilen); });
+
+    // The core alone: a short region and a full jaw list, with the limits of a finding that
+    // counts teeth (32) and with no active limit.
+    const std::array<std::int64_t, 4> jeZahn {32, -1, -1, -1};
+    const std::array<std::int64_t, 4> ohneGrenze {-1, -1, -1, -1};
+    const QString lang = QStringLiteral("18 17 16 15 14 13 12 11 21 22 23 24 25 26 27 28");
+    const Ergebnis kernKurz = messenKurz(
+        batches, 1000, [&](int) { senke = senke + regionAuswerten(eingabe, jeZahn).anzahl; });
+    const Ergebnis kernLang = messenKurz(
+        batches, 1000, [&](int) { senke = senke + regionAuswerten(lang, ohneGrenze).anzahl; });
+
+    Tabelle t({"Aufruf", "Aufrufe", "Median µs/Aufruf", "Median der Batch-Mittel µs", "Min µs",
+               "Ziel", "erfüllt"});
+    t.zeile({"Main::befwahl_Click (Befund in Zeile)", std::to_string(klick.aufrufe),
+             zahl(klick.medianJeAufruf, 2), zahl(klick.medianBatch, 2), zahl(klick.min, 2),
+             "< 50 µs", klick.medianJeAufruf < 50 ? "ja" : "nein"});
+    t.zeile({"Main::regio_auswerten \"11,12  21 OK\"", std::to_string(regioFenster.aufrufe),
+             zahl(regioFenster.medianJeAufruf, 2), zahl(regioFenster.medianBatch, 2),
+             zahl(regioFenster.min, 2), "-", "-"});
+    t.zeile({"regionAuswerten \"11,12  21 OK\"", std::to_string(kernKurz.aufrufe),
+             zahl(kernKurz.medianJeAufruf, 3), zahl(kernKurz.medianBatch, 3), zahl(kernKurz.min, 3),
+             "-", "-"});
+    t.zeile({"regionAuswerten 16 Zähne", std::to_string(kernLang.aufrufe),
+             zahl(kernLang.medianJeAufruf, 3), zahl(kernLang.medianBatch, 3), zahl(kernLang.min, 3),
+             "-", "-"});
+    t.drucken("Finding click and region evaluation (offscreen window, beispiel/, "
+              + std::to_string(batches) + " batches)");
+    return 0;
+}

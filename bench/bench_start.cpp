@@ -1,0 +1,147 @@
+// Start-up benchmark: starts the program window and a bare Qt Widgets window the same way (a new
+// process on the offscreen platform, working directory beispiel/ with the example catalogue),
+// takes the time from process start until the window has been shown and painted, and the peak
+// memory (maximum resident set) of each process. Runs alternate between the two programs.
+//
+//   bench_start [runs]   (default 21, after 2 warm-up runs of each that are not counted)
+
+#include "messung.h"
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+extern char **environ;
+
+namespace {
+
+struct Lauf
+{
+    double ms = 0; // process start until "gezeigt"
+    double rssMiB = 0; // peak resident set
+    bool ok = false;
+};
+
+double jetztMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+Lauf starte(const char *programm)
+{
+    Lauf lauf;
+    int rohr[2];
+    if (pipe(rohr) != 0)
+        return lauf;
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[1]);
+    char *argumente[] = {const_cast<char *>(programm), nullptr};
+
+    const double start = jetztMs();
+    pid_t pid = 0;
+    const int fehler = posix_spawn(&pid, programm, &aktionen, nullptr, argumente, environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    close(rohr[1]);
+    if (fehler != 0) {
+        close(rohr[0]);
+        return lauf;
+    }
+
+    std::string gelesen;
+    bool gezeigt = false;
+    char puffer[256];
+    ssize_t n = 0;
+    while ((n = read(rohr[0], puffer, sizeof puffer)) > 0) {
+        gelesen.append(puffer, static_cast<std::size_t>(n));
+        if (!gezeigt && gelesen.find("gezeigt\n") != std::string::npos) {
+            lauf.ms = jetztMs() - start;
+            gezeigt = true;
+        }
+    }
+    close(rohr[0]);
+
+    int status = 0;
+    rusage nutzung {};
+    wait4(pid, &status, 0, &nutzung);
+    lauf.rssMiB = static_cast<double>(nutzung.ru_maxrss) / 1024.0; // kB on Linux
+    lauf.ok = gezeigt && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return lauf;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int laeufe = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    constexpr int aufwaermen = 2;
+
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("LANG", "de_DE.UTF-8", 1);
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    // Qt wants a private runtime folder; without one each start warns on stderr.
+    char laufzeitOrdner[] = "/tmp/kalvomat-bench-XXXXXX";
+    const bool eigenerOrdner = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(laufzeitOrdner);
+    if (eigenerOrdner)
+        setenv("XDG_RUNTIME_DIR", laufzeitOrdner, 1);
+    struct Aufraeumen
+    {
+        bool an;
+        const char *ordner;
+        ~Aufraeumen()
+        {
+            if (an)
+                rmdir(ordner);
+        }
+    } aufraeumen {eigenerOrdner, laufzeitOrdner};
+    if (chdir(KALVOMAT_BEISPIEL) != 0) {
+        std::fprintf(stderr, "Ordner %s fehlt\n", KALVOMAT_BEISPIEL);
+        return 1;
+    }
+
+    const char *programme[2] = {PROG_KALVOMAT, PROG_LEER};
+    std::vector<double> ms[2], rss[2];
+    for (int lauf = 0; lauf < aufwaermen + laeufe; ++lauf) {
+        // Alternating order, so that neither program always follows the other.
+        for (int k = 0; k < 2; ++k) {
+            const int p = (lauf % 2 == 0) ? k : 1 - k;
+            const Lauf l = starte(programme[p]);
+            if (!l.ok) {
+                std::fprintf(stderr, "%s: Fenster nicht gezeigt\n", programme[p]);
+                return 1;
+            }
+            if (lauf >= aufwaermen) {
+                ms[p].push_back(l.ms);
+                rss[p].push_back(l.rssMiB);
+            }
+        }
+    }
+
+    Tabelle t({"Start bis Fenster gezeigt", "Median ms", "Min ms", "Max ms", "max RSS MiB (Median)",
+               "max RSS MiB (Max)"});
+    const char *namen[2] = {"Kalvomat (beispiel/)", "leeres QWidget"};
+    for (int p = 0; p < 2; ++p)
+        t.zeile({namen[p], zahl(median(ms[p])), zahl(minimum(ms[p])), zahl(maximum(ms[p])),
+                 zahl(median(rss[p])), zahl(maximum(rss[p]))});
+    t.drucken("Start-up, " + std::to_string(laeufe) + " runs each (offscreen platform, medians)");
+
+    const double zeitVerhaeltnis = median(ms[0]) / median(ms[1]);
+    const double rssVerhaeltnis = median(rss[0]) / median(rss[1]);
+    Tabelle v({"Verhältnis Kalvomat / leer", "gemessen", "Ziel", "erfüllt"});
+    v.zeile({"Startzeit", zahl(zeitVerhaeltnis, 2) + "x", "<= 1.15x",
+             zeitVerhaeltnis <= 1.15 ? "ja" : "nein"});
+    v.zeile({"max RSS", zahl(rssVerhaeltnis, 2) + "x", "<= 1.20x",
+             rssVerhaeltnis <= 1.2 ? "ja" : "nein"});
+    v.drucken("Start-up ratios");
+    return 0;
+}
