@@ -1,16 +1,20 @@
 # make run    installs what is missing, builds and starts Kalvomat on the example data in beispiel/
 # make test   installs what is missing, builds and passes the tests (normal and with sanitizers)
+# make fuzz   builds the fuzzers (clang, build-fuzz) and runs each FUZZ_SEKUNDEN seconds
 # make bench  builds the benchmarks (Release, build-bench) and prints their tables; no test runs it
 BUILD      ?= build
 BUILD_SAN  ?= build-san
 BUILD_BENCH ?= build-bench
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SEKUNDEN ?= 300
+FUZZ_ZIELE := fuzz_katalog fuzz_zahlwert fuzz_region
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 ifeq ($(CI),true)
 CMAKE_ARGS += -DKALVOMAT_WERROR=ON
 endif
 
-.PHONY: run test build build-san setup setup-test clean bench
+.PHONY: run test build build-san setup setup-test clean bench fuzz fuzz-kurz build-fuzz
 
 run: setup build
 	cd beispiel && ../$(BUILD)/src/app/kalvomat
@@ -19,6 +23,7 @@ test: setup-test build build-san
 	cd $(BUILD) && ctest --output-on-failure
 	cd $(BUILD_SAN) && ctest --output-on-failure
 	scripts/rauchtest.sh $(BUILD)/src/app/kalvomat
+	$(MAKE) fuzz-kurz
 
 setup:
 	scripts/einrichten.sh run
@@ -36,6 +41,18 @@ build-san:
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)
+
+# The fuzzers need clang for libFuzzer; the seeds in fuzz/korpus/ are only read.
+build-fuzz:
+	CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DKALVOMAT_FUZZ=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target $(FUZZ_ZIELE)
+
+fuzz: setup-test build-fuzz
+	scripts/fuzz.sh $(BUILD_FUZZ) $(FUZZ_SEKUNDEN) $(FUZZ_ZIELE)
+
+# A short run of every fuzzer, as the last step of make test.
+fuzz-kurz:
+	$(MAKE) fuzz FUZZ_SEKUNDEN=20
 
 # Timings on a shared machine are noisy: every table shows medians over repeated runs.
 bench: setup

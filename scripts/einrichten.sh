@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Kalvomat needs on a Debian 12 machine, and only what is missing.
 #   scripts/einrichten.sh run    packages to build and start the program
-#   scripts/einrichten.sh test   also what the tests need: German locale, Xvfb, CUPS with a test queue
+#   scripts/einrichten.sh test   also what the tests need: German locale, Xvfb, CUPS with a test queue,
+#                                clang for the fuzzers
 set -euo pipefail
 modus=${1:-run}
 hier=$(cd "$(dirname "$0")" && pwd)
@@ -13,6 +14,9 @@ als_root() {
 pakete=(build-essential cmake qt6-base-dev fonts-liberation2 xdg-utils)
 if [ "$modus" = test ]; then
     pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client)
+    # The fuzzers: clang with its sanitizer and libFuzzer runtimes (only recommended by clang,
+    # and recommendations are not installed here).
+    pakete+=(clang libclang-rt-14-dev)
 fi
 
 fehlend=()

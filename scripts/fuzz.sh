@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs each fuzz target for a while on a copy of its seed corpus and says how many inputs it
+# ran clean.
+#   scripts/fuzz.sh BUILD_DIR SECONDS TARGET...
+# The seeds in fuzz/korpus/ are only read; inputs the fuzzer finds go to a temporary folder. An
+# input that crashes a target is kept in BUILD_DIR/fuzz-funde/ to be turned into a test.
+set -uo pipefail
+hier=$(cd "$(dirname "$0")/.." && pwd)
+build=$1
+sekunden=$2
+shift 2
+
+funde="$build/fuzz-funde"
+mkdir -p "$funde"
+arbeit=$(mktemp -d "${TMPDIR:-/tmp}/kalvomat-fuzz.XXXXXX")
+trap 'rm -rf "$arbeit"' EXIT
+
+# Leaks are reported per input; aborts from the invariant checks and sanitizer reports both end
+# the run with an error.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+fehler=0
+zusammenfassung=()
+for ziel in "$@"; do
+    programm="$build/fuzz/$ziel"
+    korpus="$arbeit/$ziel"
+    mkdir -p "$korpus" "$funde/$ziel"
+    cp "$hier/fuzz/korpus/$ziel/"* "$korpus/"
+    protokoll="$arbeit/$ziel.log"
+    echo "== $ziel: $sekunden s"
+    # nice: the fuzzers share the machine with builds and tests.
+    nice "$programm" "$korpus" -max_total_time="$sekunden" -timeout=10 -max_len=65536 \
+        -print_final_stats=1 -artifact_prefix="$funde/$ziel/" >"$protokoll" 2>&1
+    status=$?
+    laeufe=$(sed -n 's/^stat::number_of_executed_units: *//p' "$protokoll" | tail -n 1)
+    if [ "$status" -eq 0 ]; then
+        zusammenfassung+=("$ziel: ${laeufe:-?} Eingaben in $sekunden s ohne Befund")
+    else
+        fehler=1
+        tail -n 60 "$protokoll"
+        zusammenfassung+=("$ziel: FEHLER nach ${laeufe:-?} Eingaben (Eingabe in $funde/$ziel/)")
+    fi
+done
+echo "== Ergebnis"
+printf '%s\n' "${zusammenfassung[@]}"
+exit "$fehler"
