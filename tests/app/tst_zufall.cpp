@@ -1,7 +1,8 @@
 // Random use of the real window: a seeded generator clicks, types, moves through the finding list
 // and prints as a user would, and after every single action the figures on screen must agree with
 // the plan. A failure names the seed and every action up to it; KALVOMAT_ZUFALL_SEED=n replays that
-// seed alone, KALVOMAT_ZUFALL_AKTIONEN=m changes the number of actions per seed.
+// seed alone, KALVOMAT_ZUFALL_AKTIONEN=m changes the number of actions per seed, and
+// KALVOMAT_ZUFALL_ZIEHEN=1 adds drags from one list entry to another.
 //
 // Clicks land where a user's click would: on the topmost visible control at that point of the
 // window, so an open panel or the print choice catches the clicks meant for what lies below it.
@@ -311,8 +312,10 @@ private:
             tippe(regionsText());
         else if (wahl < 44)
             listeKlick();
-        else if (wahl < 46)
+        else if (wahl < 45)
             listeDoppelklick();
+        else if (wahl < 46 && mitZiehen_)
+            listeZiehen();
         else if (wahl < 56)
             listeTaste();
         else if (wahl < 62)
@@ -525,7 +528,8 @@ private:
     {
         QString text = regionsText();
         if (wuerfel(zufall_, 3) == 0)
-            text = text.repeated(200 + wuerfel(zufall_, 3000)).left(40000);
+            text = text.repeated(200 + wuerfel(zufall_, 3000))
+                       .left(wuerfel(zufall_, 4) == 0 ? 40000 : 4000);
         if (wuerfel(zufall_, 4) == 0)
             text += QStringLiteral("\r\n21 22\n");
         QApplication::clipboard()->setText(text);
@@ -628,6 +632,7 @@ private:
             ++mausWahlen;
     }
 
+    // A double click as the mouse sends it: press, release, press with the double click, release.
     void listeDoppelklick()
     {
         QListWidget *l = w_.befwahl[0];
@@ -642,7 +647,47 @@ private:
                     .arg(e)
                     .arg(c == l->viewport() ? QString()
                                             : QStringLiteral(" [trifft %1]").arg(name(w_, c))));
-        QTest::mouseDClick(c, Qt::LeftButton, {}, lokal);
+        QPointer<QWidget> halt(c);
+        QTest::mouseClick(c, Qt::LeftButton, {}, lokal);
+        if (halt)
+            QTest::mousePress(c, Qt::LeftButton, {}, lokal);
+        if (halt)
+            QTest::mouseDClick(c, Qt::LeftButton, {}, lokal);
+        if (halt)
+            QTest::mouseRelease(c, Qt::LeftButton, {}, lokal);
+    }
+
+    // The button goes down on one entry and comes up on another, a few entries away.
+    void listeZiehen()
+    {
+        QListWidget *l = w_.befwahl[0];
+        if (l->count() < 2)
+            return;
+        const int a = listenEintrag();
+        l->scrollToItem(l->item(a));
+        int b = qBound(0, a + wuerfel(zufall_, 5) - 2, l->count() - 1);
+        if (b == a)
+            b = a > 0 ? a - 1 : a + 1;
+        const QRect ra = l->visualItemRect(l->item(a)).intersected(l->viewport()->rect());
+        QPoint lokal;
+        QWidget *c = getroffen(l->viewport(), ra.center(), lokal);
+        notiere(QStringLiteral("ziehen liste %1 nach %2%3")
+                    .arg(a)
+                    .arg(b)
+                    .arg(c == l->viewport() ? QString()
+                                            : QStringLiteral(" [trifft %1]").arg(name(w_, c))));
+        QPointer<QWidget> halt(c);
+        QTest::mousePress(c, Qt::LeftButton, {}, lokal);
+        if (!halt)
+            return;
+        QPoint ziel = lokal;
+        if (c == l->viewport()) {
+            const QRect rb = l->visualItemRect(l->item(b));
+            ziel = rb.center();
+        }
+        QTest::mouseMove(c, ziel);
+        if (halt)
+            QTest::mouseRelease(c, Qt::LeftButton, {}, ziel);
     }
 
     int regioMitFokus() const
@@ -985,7 +1030,7 @@ private:
 
             // A box the user has left holds its cleaned text, and the row counts what it names.
             if (f0 != w_.regio[r]) {
-                const RegionErgebnis e = regionAuswerten(w_.regio[r]->text(), p.grenzen(r));
+                const RegionErgebnis &e = region(r);
                 pruefe(e.text == w_.regio[r]->text(),
                        QStringLiteral("regio(%1) wurde verlassen, aber nicht bereinigt: %2")
                            .arg(r)
@@ -1049,6 +1094,16 @@ private:
         if (f0 != w_.txtnichtk)
             pruefe(w_.txtnichtk->toPlainText() == w_.nichtk_text,
                    QStringLiteral("txtnichtk zeigt nicht den Text des zuletzt gewählten Befunds"));
+        // The highlighted entry of the list is the one whose details are shown.
+        if (const auto gewaehlt = w_.befwahl[0]->selectedItems(); !gewaehlt.isEmpty()) {
+            const int e = w_.befwahl[0]->row(gewaehlt.first());
+            const Befund &b = w_.katalog.befund(e);
+            pruefe(w_.lblbefund[0]->caption() == b.befnr && w_.lblbefund[1]->caption() == b.beftext,
+                   QStringLiteral("die Liste zeigt den Eintrag %1 gewählt, die Angaben oben zeigen "
+                                  "%2")
+                       .arg(e)
+                       .arg(zitat(w_.lblbefund[1]->caption())));
+        }
         pruefe(w_.befwahl[0]->height() == tw(3000),
                QStringLiteral("die Befundliste ist %1 Pixel hoch").arg(w_.befwahl[0]->height()));
         pruefe(w_.drkframe->isVisible() == w_.drkframe->isEnabled(),
@@ -1060,8 +1115,31 @@ private:
         return f;
     }
 
+    // The cleaned text and count of a row's region, computed again only when they can differ.
+    const RegionErgebnis &region(int r)
+    {
+        auto &z = regionen_[r];
+        const QString text = w_.regio[r]->text();
+        const auto grenzen = w_.plan.grenzen(r);
+        if (!z.gueltig || z.text != text || z.grenzen != grenzen)
+            z = {text, grenzen, regionAuswerten(text, grenzen), true};
+        return z.ergebnis;
+    }
+
+    struct Region
+    {
+        QString text;
+        std::array<std::int64_t, 4> grenzen {};
+        RegionErgebnis ergebnis;
+        bool gueltig = false;
+    };
+
     Testfenster &t_;
     Main &w_;
+    // Pressing on one list entry and letting go on another chooses nothing yet (see
+    // listeZiehenWaehltNichts); such drags join the run only where asked for.
+    const bool mitZiehen_ = qEnvironmentVariableIntValue("KALVOMAT_ZUFALL_ZIEHEN") != 0;
+    std::array<Region, PlanState::zeilen> regionen_;
     std::mt19937 zufall_;
     QStringList protokoll_;
     QStringList erwartung_;
@@ -1086,6 +1164,7 @@ class TstZufall : public QObject
 private slots:
     void zufaelligeBenutzung_data();
     void zufaelligeBenutzung();
+    void listeZiehenWaehltNichts();
 };
 
 void TstZufall::zufaelligeBenutzung_data()
@@ -1138,6 +1217,29 @@ void TstZufall::zufaelligeBenutzung()
         QVERIFY(lauf.druckLaeufe >= aktionen / 200);
         QVERIFY(lauf.ueberlaufGesehen > 0);
     }
+}
+
+// The button goes down on one entry and comes up on the next one: the list then highlights the
+// second entry, but neither is put into the current row and the details still show the old one.
+// A user sees an entry chosen that the plan does not hold.
+void TstZufall::listeZiehenWaehltNichts()
+{
+    Testfenster t;
+    Main &w = t.w();
+    t.tippeRegion(3, "11");
+    QListWidget *l = w.befwahl[0];
+    const QPoint krone = l->visualItemRect(l->item(2)).center();
+    const QPoint luecke = l->visualItemRect(l->item(3)).center();
+    QTest::mousePress(l->viewport(), Qt::LeftButton, {}, krone);
+    QTest::mouseMove(l->viewport(), luecke);
+    QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, luecke);
+    QCOMPARE(l->currentRow(), 3);
+    QVERIFY(l->item(3)->isSelected());
+    QEXPECT_FAIL("", "a drag in the finding list chooses nothing; left to the window's owner",
+                 Abort);
+    QCOMPARE(w.plan.plantext[3][1], QString("Lücke je Kiefer"));
+    QCOMPARE(w.lblbefund[1]->caption(), QString("Lücke je Kiefer"));
+    QCOMPARE(w.plan.aktzeile, 4);
 }
 
 QTEST_MAIN(TstZufall)
