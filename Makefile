@@ -2,10 +2,14 @@
 # make test   installs what is missing, builds and passes the tests (normal and with sanitizers)
 # make fuzz   builds the fuzzers (clang, build-fuzz) and runs each FUZZ_SEKUNDEN seconds
 # make bench  builds the benchmarks (Release, build-bench) and prints their tables; no test runs it
+# make paket  builds the Debian package kalvomat_<version>_<arch>.deb (Release, build-paket)
+# make paket-test  builds the package, installs it here (root or sudo), starts it as a fresh user
+#             under Xvfb and removes it again; the last step of make test
 BUILD      ?= build
 BUILD_SAN  ?= build-san
 BUILD_BENCH ?= build-bench
 BUILD_FUZZ ?= build-fuzz
+BUILD_PAKET ?= build-paket
 FUZZ_SEKUNDEN ?= 300
 FUZZ_ZIELE := fuzz_katalog fuzz_zahlwert fuzz_region
 JOBS       ?= $(shell nproc)
@@ -14,7 +18,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DKALVOMAT_WERROR=ON
 endif
 
-.PHONY: run test build build-san setup setup-test clean bench fuzz fuzz-kurz build-fuzz
+.PHONY: run test build build-san setup setup-test clean bench fuzz fuzz-kurz build-fuzz paket paket-test
 
 run: setup build
 	cd beispiel && ../$(BUILD)/src/app/kalvomat
@@ -24,6 +28,7 @@ test: setup-test build build-san
 	cd $(BUILD_SAN) && ctest --output-on-failure
 	scripts/rauchtest.sh $(BUILD)/src/app/kalvomat
 	$(MAKE) fuzz-kurz
+	$(MAKE) paket-test
 
 setup:
 	scripts/einrichten.sh run
@@ -61,3 +66,12 @@ bench: setup
 	$(BUILD_BENCH)/bench/bench_start
 	$(BUILD_BENCH)/bench/bench_klick
 	$(BUILD_BENCH)/bench/bench_bericht
+
+# The package is built without the tests; "make package" in any Release build folder gives the same.
+paket: setup-test
+	cmake -S . -B $(BUILD_PAKET) -DCMAKE_BUILD_TYPE=Release -DKALVOMAT_TESTS=OFF $(CMAKE_ARGS)
+	rm -f $(BUILD_PAKET)/kalvomat_*.deb
+	cmake --build $(BUILD_PAKET) -j$(JOBS) --target package
+
+paket-test: paket
+	scripts/pakettest.sh $(BUILD_PAKET)/kalvomat_*.deb

@@ -14,6 +14,8 @@ als_root() {
 pakete=(build-essential cmake qt6-base-dev fonts-liberation2 xdg-utils)
 if [ "$modus" = test ]; then
     pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client)
+    # The Debian package: dpkg-shlibdeps derives its library dependencies, with file and objdump.
+    pakete+=(dpkg-dev file binutils)
     # The fuzzers: clang with its sanitizer and libFuzzer runtimes (only recommended by clang,
     # and recommendations are not installed here).
     pakete+=(clang libclang-rt-14-dev)

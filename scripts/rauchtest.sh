@@ -2,15 +2,31 @@
 # Starts the real program once under Xvfb on a copy of the shipped example data: the window must
 # open with the example catalogue (no message about the catalogue) and close cleanly on Ctrl+Q.
 #   scripts/rauchtest.sh PROGRAMM [BILD.png]
+# With --befehl the given command is started as it stands instead, in no particular folder: it
+# finds its data itself (the installed launcher does).
+#   scripts/rauchtest.sh --befehl [--bild BILD.png] BEFEHL [ARGUMENT...]
 set -euo pipefail
-programm=$(realpath "$1")
-bild=${2:-}
 hier=$(cd "$(dirname "$0")/.." && pwd)
+befehl=()
+bild=
+if [ "${1:-}" = --befehl ]; then
+    shift
+    if [ "${1:-}" = --bild ]; then
+        bild=$2
+        shift 2
+    fi
+    befehl=("$@")
+else
+    programm=$(realpath "$1")
+    bild=${2:-}
+fi
 
 arbeit=$(mktemp -d)
 export XDG_RUNTIME_DIR=$arbeit/xdg
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-cp "$hier"/beispiel/bef.txt "$hier"/beispiel/hilfe.txt "$hier"/beispiel/Anmerk.txt "$arbeit"/
+if [ ${#befehl[@]} -eq 0 ]; then
+    cp "$hier"/beispiel/bef.txt "$hier"/beispiel/hilfe.txt "$hier"/beispiel/Anmerk.txt "$arbeit"/
+fi
 
 anzeige=99
 while [ -e /tmp/.X11-unix/X$anzeige ] || [ -e /tmp/.X$anzeige-lock ]; do anzeige=$((anzeige + 1)); done
@@ -26,7 +42,11 @@ trap aufraeumen EXIT
 export DISPLAY=:$anzeige
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-(cd "$arbeit" && QT_QPA_PLATFORM=xcb exec "$programm") >"$arbeit/programm.log" 2>&1 &
+if [ ${#befehl[@]} -gt 0 ]; then
+    (QT_QPA_PLATFORM=xcb exec "${befehl[@]}") >"$arbeit/programm.log" 2>&1 &
+else
+    (cd "$arbeit" && QT_QPA_PLATFORM=xcb exec "$programm") >"$arbeit/programm.log" 2>&1 &
+fi
 prog=$!
 
 fenster=
