@@ -23,8 +23,10 @@ if [ ! -e "$ordner" ]; then
     # half-filled folder behind that would count as set up.
     mkdir -p "$(dirname "$ordner")"
     neu=$(mktemp -d "$ordner.neu.XXXXXX")
+    # mktemp makes the folder private; the user's umask decides, as for any folder they make.
+    modus=$(printf '%o' $((0777 & ~$(umask))))
     if cp "$beispiel/bef.txt" "$beispiel/hilfe.txt" "$beispiel/Anmerk.txt" "$neu/" \
-        && chmod 0755 "$neu" && mv -T "$neu" "$ordner" 2>/dev/null; then
+        && chmod "$modus" "$neu" && mv -T "$neu" "$ordner" 2>/dev/null; then
         :
     else
         rm -rf "$neu"

@@ -42,6 +42,7 @@ starte() { # runs the launcher with the given environment, no output kept
 gestartet_in() { [ -f "$arbeit/gestartet-in" ] && [ "$(cat "$arbeit/gestartet-in")" = "$1" ]; }
 nicht_gestartet() { [ ! -e "$arbeit/gestartet-in" ]; }
 scheitert() { ! "$@"; }
+mit_umask() { (umask "$1" && shift && "$@"); }
 gleich() { cmp -s "$1" "$2"; }
 kopien_des_beispiels() {
     local f
@@ -54,13 +55,14 @@ keine_reste() { [ -z "$(find "$1" -maxdepth 1 -name 'kalvomat.neu.*')" ]; }
 heim=$arbeit/heim
 mkdir "$heim"
 ordner=$heim/.local/share/kalvomat
-pruefe "erster Start gelingt" starte HOME="$heim"
+pruefe "erster Start gelingt" mit_umask 022 starte HOME="$heim"
 pruefe "Programm läuft im Ordner unter ~/.local/share" gestartet_in "$ordner"
 pruefe "Argumente unverändert weitergereicht" \
     [ "$(cat "$arbeit/argumente" 2>/dev/null)" = "$(printf 'zwei Worte\n-x')" ]
 pruefe "die drei Beispieldateien Byte für Byte kopiert" kopien_des_beispiels "$ordner"
 pruefe "nichts anderes im Ordner" nur_die_drei_dateien "$ordner"
 pruefe "keine Reste des Anlegens" keine_reste "$heim/.local/share"
+pruefe "Ordner nach der umask des Benutzers (022)" [ "$(stat -c %a "$ordner")" = 755 ]
 
 # Later starts: the practice's catalogue stays, a deleted file is not brought back.
 printf 'Nr\tBefund der Praxis\r\n' >"$ordner/bef.txt"
@@ -76,9 +78,10 @@ pruefe "Programm startet trotzdem im Ordner (es meldet die fehlende Datei selbst
 
 # XDG_DATA_HOME names the place of the folder.
 daten=$arbeit/daten
-pruefe "Start mit XDG_DATA_HOME gelingt" starte HOME="$arbeit/anderes-heim" XDG_DATA_HOME="$daten"
+pruefe "Start mit XDG_DATA_HOME gelingt" mit_umask 027 starte HOME="$arbeit/anderes-heim" XDG_DATA_HOME="$daten"
 pruefe "Ordner unter XDG_DATA_HOME" gestartet_in "$daten/kalvomat"
 pruefe "Beispiele unter XDG_DATA_HOME" kopien_des_beispiels "$daten/kalvomat"
+pruefe "Ordner nach der umask des Benutzers (027)" [ "$(stat -c %a "$daten/kalvomat")" = 750 ]
 pruefe "nichts unter HOME angelegt" [ ! -e "$arbeit/anderes-heim" ]
 
 # Started through a link elsewhere (as /usr/local/bin/kalvomat would be) it finds its tree.

@@ -39,6 +39,7 @@ aufraeumen() {
     rm -rf "$arbeit"
 }
 trap aufraeumen EXIT
+trap 'exit 1' INT TERM HUP
 
 if installiert; then
     echo "Pakettest: kalvomat $(dpkg-query -W -f='${Version}' kalvomat) war schon installiert;" \
