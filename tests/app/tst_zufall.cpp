@@ -300,7 +300,7 @@ private:
     {
         // Whoever opened the rules reads them and closes them again soon.
         if (w_.txtanmerk->isVisible() && wuerfel(zufall_, 2) == 0) {
-            klickAuf(w_.cmdAnmerk, QStringLiteral("klick cmdAnmerk"));
+            umschalten(w_.cmdAnmerk, w_.txtanmerk, QStringLiteral("cmdAnmerk"));
             return;
         }
         const int wahl = wuerfel(zufall_, 100);
@@ -323,11 +323,11 @@ private:
         else if (wahl < 68)
             klickBonus(wuerfel(zufall_, 4));
         else if (wahl < 70)
-            klickAuf(w_.cmdHilfe, QStringLiteral("klick cmdHilfe"));
+            umschalten(w_.cmdHilfe, w_.txtHilfe, QStringLiteral("cmdHilfe"));
         else if (wahl < 71)
-            klickAuf(w_.cmdAnmerk, QStringLiteral("klick cmdAnmerk"));
+            umschalten(w_.cmdAnmerk, w_.txtanmerk, QStringLiteral("cmdAnmerk"));
         else if (wahl < 73)
-            klickAuf(w_.cmdAufAb, QStringLiteral("klick cmdAufAb"));
+            aufAb();
         else if (wahl < 81)
             ergebnisKlick();
         else if (wahl < 84)
@@ -345,6 +345,29 @@ private:
     }
 
     void notiere(const QString &text) { protokoll_ << text; }
+
+    // A panel button shows its panel when it is hidden and hides it when it is shown.
+    void umschalten(QPushButton *knopf, QWidget *tafel, const QString &n)
+    {
+        const bool vorher = tafel->isVisible();
+        if (klickAuf(knopf, QStringLiteral("klick ") + n) == knopf)
+            erwarte(tafel->isVisible() != vorher,
+                    QStringLiteral("%1 schaltet seine Tafel nicht um").arg(n));
+    }
+
+    // The screen toggle moves the window 2000 twips up, and back to the top of the screen.
+    void aufAb()
+    {
+        const int obenVorher = w_.y();
+        if (klickAuf(w_.cmdAufAb, QStringLiteral("klick cmdAufAb")) != w_.cmdAufAb)
+            return;
+        const bool rauf = obenVorher >= 0;
+        erwarte(w_.y() == (rauf ? tw(-2000) : 0)
+                    && w_.cmdAufAb->text() == (rauf ? "rauf" : "runter"),
+                QStringLiteral("cmdAufAb: das Fenster steht bei %1 mit der Aufschrift %2")
+                    .arg(w_.y())
+                    .arg(zitat(w_.cmdAufAb->text())));
+    }
 
     // A random point inside a control, away from its border.
     QPoint punktIn(const QWidget *c)
@@ -1206,9 +1229,10 @@ void TstZufall::zufaelligeBenutzung()
             bericht += QStringLiteral("%1: %2;\n").arg(i + 1, 5).arg(lauf.protokoll().at(i));
         QFAIL(qPrintable(bericht));
     }
-    qInfo("Startwert %u: %lld Aktionen, %d Wahlen per Maus, %d per Taste, %d Drucke, "
-          "Überlauf %d mal gesehen",
-          startwert, static_cast<long long>(lauf.protokoll().size()), lauf.mausWahlen,
+    qInfo("Startwert %u: %lld Aktionen (Prüfsumme des Ablaufs %08x), %d Wahlen per Maus, %d per "
+          "Taste, %d Drucke, Überlauf %d mal gesehen",
+          startwert, static_cast<long long>(lauf.protokoll().size()),
+          static_cast<unsigned>(qHash(lauf.protokoll().join(u'\n'), 0)), lauf.mausWahlen,
           lauf.tastenWahlen, lauf.druckLaeufe, lauf.ueberlaufGesehen);
     // A run that no longer reaches the window would pass every rule without testing anything.
     if (aktionen >= 500) {
