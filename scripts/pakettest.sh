@@ -67,7 +67,8 @@ erwartet="/usr/bin/kalvomat
 /usr/share/icons/hicolor/scalable/apps/kalvomat.svg
 /usr/share/kalvomat/beispiel/Anmerk.txt
 /usr/share/kalvomat/beispiel/bef.txt
-/usr/share/kalvomat/beispiel/hilfe.txt"
+/usr/share/kalvomat/beispiel/hilfe.txt
+/usr/share/man/man1/kalvomat.1.gz"
 dateien=$(dpkg -L kalvomat | while read -r f; do [ -f "$f" ] && echo "$f"; done | sort)
 [ "$dateien" = "$erwartet" ] || fehler "installierte Dateien weichen ab:
 $(diff <(echo "$erwartet") <(echo "$dateien") || true)"
@@ -98,6 +99,7 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" | grep -v ': hint: ' | grep . && fehler "$desktop ist nicht gültig"
 fi
 grep -q '<svg ' /usr/share/icons/hicolor/scalable/apps/kalvomat.svg || fehler "das Symbol ist kein SVG"
+zcat /usr/share/man/man1/kalvomat.1.gz | grep -q '^\.TH KALVOMAT 1' || fehler "die Handbuchseite ist keine"
 
 # The user: "nobody" with a fresh home when run as root, else the caller.
 heim=$arbeit/heim
