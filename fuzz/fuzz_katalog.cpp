@@ -1,14 +1,20 @@
 // Arbitrary bytes as "bef.txt": split and decode them, read the catalogue and ask it everything
-// the window and the print run ask of it.
+// the window and the print run ask of it; then take every finding into a plan row as a click in
+// the finding list does, count a region within its limits and add up the subsidies.
 
 #include "katalog/katalog.h"
 #include "katalog/textzeilen.h"
+#include "katalog/zahlwert.h"
+#include "plan/berechnung.h"
+#include "plan/geld.h"
+#include "plan/region.h"
 
 #include <QByteArray>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -25,6 +31,56 @@ void eintraegePruefen(const QList<Leistungseintrag> &eintraege)
         pruefe(e.vorzeichen == u"1" || e.vorzeichen == u"-1");
         // Present means a number that is more than blanks.
         pruefe(e.nr.count(u' ') < e.nr.size());
+    }
+}
+
+// A plan filled from the catalogue: row r takes the findings r, r + 20, r + 40, ... one after
+// the other, every row counts the same region, and the totals must match a sum taken in 128 bits.
+void planRechnen(const Katalog &k)
+{
+    static const QLocale deutsch(QLocale::German, QLocale::Germany);
+    PlanState plan;
+    for (int i = 0; i <= k.anzahlBefunde(); ++i) {
+        if (k.istUeberschrift(i))
+            continue;
+        const int row = i % PlanState::zeilen;
+        befundUebernehmen(plan, row, k, i);
+        for (int g = 0; g < 4; ++g) {
+            const std::int64_t grenze = plan.planwert[row][PlanState::spalteGrenze + g];
+            pruefe(grenze >= std::numeric_limits<std::int32_t>::min()
+                   && grenze <= std::numeric_limits<std::int32_t>::max());
+        }
+        const RegionErgebnis r =
+            regionAuswerten(QStringLiteral("11 12 21 31 41 OK UK"), plan.grenzen(row));
+        pruefe(r.anzahl >= 1 && r.anzahl <= 5);
+        plan.planwert[row][PlanState::spalteAnzahl] = r.anzahl;
+        berechne_erg(plan, row);
+    }
+
+    for (int b = 0; b < PlanState::stufen; ++b) {
+        __int128 summe = 0;
+        bool ungueltig = false;
+        for (const auto &w : plan.planwert) {
+            ungueltig = ungueltig || w[b] == geld::ungueltig;
+            summe += static_cast<__int128>(w[b]) * w[PlanState::spalteAnzahl];
+        }
+        const Geld fest = plan.festsumme[b];
+        if (ungueltig)
+            pruefe(fest == geld::ungueltig);
+        if (fest != geld::ungueltig)
+            pruefe(static_cast<__int128>(fest) == summe);
+
+        // The figure the window shows reads back as the same amount.
+        const QString text = geld::text(fest, deutsch);
+        pruefe(!text.isEmpty());
+        constexpr Geld genau = Geld {1} << 50; // far below where double loses whole units
+        if (fest != geld::ungueltig && fest > -genau && fest < genau)
+            pruefe(geld::ausKatalog(text) == fest);
+        const Geld anteil = eigenanteil(plan, b);
+        if (fest != geld::ungueltig && plan.festsumme[3] != geld::ungueltig
+            && anteil != geld::ungueltig)
+            pruefe(static_cast<__int128>(anteil)
+                   == static_cast<__int128>(plan.festsumme[3]) - fest);
     }
 }
 
@@ -72,5 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         if (bema >= 0)
             pruefe(k.befund(bema).beftext == liste.at(i));
     }
+
+    planRechnen(k);
     return 0;
 }

@@ -35,12 +35,14 @@ for ziel in "$@"; do
     status=$?
     laeufe=$(sed -n 's/^stat::number_of_executed_units: *//p' "$protokoll" | tail -n 1)
     if [ "$status" -eq 0 ]; then
-        zusammenfassung+=("$ziel: ${laeufe:-?} Eingaben in $sekunden s ohne Befund")
+        zeile="$ziel: ${laeufe:-?} Eingaben in $sekunden s ohne Befund"
     else
         fehler=1
         tail -n 60 "$protokoll"
-        zusammenfassung+=("$ziel: FEHLER nach ${laeufe:-?} Eingaben (Eingabe in $funde/$ziel/)")
+        zeile="$ziel: FEHLER nach ${laeufe:-?} Eingaben (Eingabe in $funde/$ziel/)"
     fi
+    echo "$zeile"
+    zusammenfassung+=("$zeile")
 done
 echo "== Ergebnis"
 printf '%s\n' "${zusammenfassung[@]}"
