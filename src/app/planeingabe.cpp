@@ -76,8 +76,12 @@ void Main::befwahl_Click(int Index)
     lblbefund[3]->setCaption(b.befinfo2);
     nichtz_text = b.befnichtz;
     nichtk_text = b.befnichtk;
-    txtnichtz->setPlainText(nichtz_text);
-    txtnichtk->setPlainText(nichtk_text);
+    // A box is filled anew only when it shows another text: laying out a long text is the dearest
+    // part of a click, and a box shows its text from the start again whenever it loses the focus.
+    if (txtnichtz->toPlainText() != nichtz_text)
+        txtnichtz->setPlainText(nichtz_text);
+    if (txtnichtk->toPlainText() != nichtk_text)
+        txtnichtk->setPlainText(nichtk_text);
 
     // A group heading only shows its texts; it never goes into a plan row.
     if (katalog.istUeberschrift(i))

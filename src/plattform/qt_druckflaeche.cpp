@@ -1,6 +1,5 @@
 #include "qt_druckflaeche.h"
 
-#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -8,6 +7,13 @@
 namespace {
 constexpr double twipsProZoll = 1440.0;
 constexpr int standardSchriftgroesse = 10;
+
+QFont standardSchrift()
+{
+    QFont schrift;
+    schrift.setPointSize(standardSchriftgroesse);
+    return schrift;
+}
 } // namespace
 
 std::unique_ptr<QtDruckflaeche> QtDruckflaeche::standardDrucker(const QString &dokumentName)
@@ -45,10 +51,11 @@ QString QtDruckflaeche::standardDruckerName()
     return QPrinterInfo::defaultPrinterName();
 }
 
-QtDruckflaeche::QtDruckflaeche(std::unique_ptr<QPrinter> drucker) : m_drucker(std::move(drucker))
+QtDruckflaeche::QtDruckflaeche(std::unique_ptr<QPrinter> drucker)
+    : m_drucker(std::move(drucker)), m_schrift(standardSchrift()),
+      m_metrik(m_schrift, m_drucker.get())
 {
     m_twipsProPixel = twipsProZoll / m_drucker->resolution();
-    m_schrift.setPointSize(standardSchriftgroesse);
 }
 
 QtDruckflaeche::~QtDruckflaeche()
@@ -84,6 +91,7 @@ void QtDruckflaeche::setSchriftgroesse(int punkte)
     if (punkte <= 0)
         return;
     m_schrift.setPointSize(punkte);
+    m_metrik = QFontMetricsF(m_schrift, m_drucker.get());
     if (m_maler.isActive())
         m_maler.setFont(m_schrift);
 }
@@ -117,7 +125,7 @@ double QtDruckflaeche::y() const
 // Measured on the printer itself, so the widths are those of the printed text, not of the screen.
 double QtDruckflaeche::textBreite(const QString &text) const
 {
-    return QFontMetricsF(m_schrift, m_drucker.get()).horizontalAdvance(text) * m_twipsProPixel;
+    return m_metrik.horizontalAdvance(text) * m_twipsProPixel;
 }
 
 double QtDruckflaeche::textHoehe(const QString &) const
@@ -127,13 +135,13 @@ double QtDruckflaeche::textHoehe(const QString &) const
 
 double QtDruckflaeche::zeilenHoehe() const
 {
-    return QFontMetricsF(m_schrift, m_drucker.get()).lineSpacing() * m_twipsProPixel;
+    return m_metrik.lineSpacing() * m_twipsProPixel;
 }
 
 void QtDruckflaeche::drucke(const QString &text)
 {
     if (malerBereit()) {
-        const double ascent = QFontMetricsF(m_schrift, m_drucker.get()).ascent();
+        const double ascent = m_metrik.ascent();
         m_maler.drawText(QPointF(m_x / m_twipsProPixel, m_y / m_twipsProPixel + ascent), text);
     }
     m_x += textBreite(text);

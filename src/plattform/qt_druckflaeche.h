@@ -7,6 +7,7 @@
 #include "druck/druckflaeche.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
 
@@ -55,6 +56,8 @@ private:
     std::unique_ptr<QPrinter> m_drucker;
     QPainter m_maler;
     QFont m_schrift;
+    // The metrics of m_schrift on the printer, kept with it: every printed text is measured.
+    QFontMetricsF m_metrik;
     double m_twipsProPixel = 1.0;
     double m_x = 0.0;
     double m_y = 0.0;
