@@ -1,5 +1,7 @@
 #include "app/beschriftung.h"
 
+#include <QEvent>
+
 Beschriftung::Beschriftung(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -23,6 +25,14 @@ void Beschriftung::setCaption(const QString &text)
 {
     setText(text);
     anpassen();
+}
+
+void Beschriftung::changeEvent(QEvent *ereignis)
+{
+    QLabel::changeEvent(ereignis);
+    // A new font changes the room the caption needs.
+    if (ereignis->type() == QEvent::FontChange)
+        anpassen();
 }
 
 void Beschriftung::anpassen()

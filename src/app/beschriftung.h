@@ -20,6 +20,9 @@ public:
     void setCaption(const QString &text);
     QString caption() const { return text(); }
 
+protected:
+    void changeEvent(QEvent *ereignis) override;
+
 private:
     void anpassen();
     bool autoSize_ = false;

@@ -31,6 +31,7 @@ private slots:
     void fehlenderKatalog();
     void ueberzaehligeZeilenWerdenGemeldet();
     void leererKatalog();
+    void autoSizePasstZurSchrift();
     void namenFuerBildschirmleser_data();
     void namenFuerBildschirmleser();
     void jedesBedienelementHatEinenNamen();
@@ -390,6 +391,22 @@ void TstFensterControls::jedesBedienelementHatEinenNamen()
         QVERIFY(a);
         QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
     }
+}
+
+void TstFensterControls::autoSizePasstZurSchrift()
+{
+    Testfenster t;
+    Main &w = t.w();
+    // Labels that size themselves fit their caption in their own font, also where the font was
+    // set after the caption.
+    for (Beschriftung *l : { w.lblVelmar, w.lblsumfest, w.lblNichtzahn, w.lblNichtKiefer, w.lblBonus[3],
+                             w.festsum[0], w.lblhead[2] }) {
+        QVERIFY(l->autoSize());
+        QCOMPARE(l->size(), l->sizeHint());
+    }
+    // Word wrap keeps the width and grows downwards.
+    QCOMPARE(w.lblEigenanteil->width(), tw(1755));
+    QCOMPARE(w.lblEigenanteil->height(), w.lblEigenanteil->heightForWidth(tw(1755)));
 }
 
 QTEST_MAIN(TstFensterControls)
