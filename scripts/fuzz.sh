@@ -30,8 +30,12 @@ for ziel in "$@"; do
     protokoll="$arbeit/$ziel.log"
     echo "== $ziel: $sekunden s"
     # nice: the fuzzers share the machine with builds and tests.
-    nice "$programm" "$korpus" -max_total_time="$sekunden" -timeout=10 -max_len=65536 \
-        -print_final_stats=1 -artifact_prefix="$funde/$ziel/" >"$protokoll" 2>&1
+    woerter=()
+    if [ -f "$hier/fuzz/$ziel.dict" ]; then
+        woerter=(-dict="$hier/fuzz/$ziel.dict")
+    fi
+    nice "$programm" "$korpus" "${woerter[@]}" -max_total_time="$sekunden" -timeout=10 \
+        -max_len=65536 -print_final_stats=1 -artifact_prefix="$funde/$ziel/" >"$protokoll" 2>&1
     status=$?
     laeufe=$(sed -n 's/^stat::number_of_executed_units: *//p' "$protokoll" | tail -n 1)
     if [ "$status" -eq 0 ]; then
