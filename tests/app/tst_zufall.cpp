@@ -2,7 +2,8 @@
 // and prints as a user would, and after every single action the figures on screen must agree with
 // the plan. A failure names the seed and every action up to it; KALVOMAT_ZUFALL_SEED=n replays that
 // seed alone, KALVOMAT_ZUFALL_AKTIONEN=m changes the number of actions per seed, and
-// KALVOMAT_ZUFALL_ZIEHEN=1 adds drags from one list entry to another.
+// KALVOMAT_ZUFALL_ZIEHEN=1 adds drags from one list entry to another; KALVOMAT_ZUFALL_PROTOKOLL=1
+// lists the actions of a run that passed as well.
 //
 // Clicks land where a user's click would: on the topmost visible control at that point of the
 // window, so an open panel or the print choice catches the clicks meant for what lies below it.
@@ -13,12 +14,14 @@
 #include "druck/aufzeichnung.h"
 #include "plan/geld.h"
 #include "plan/region.h"
+#include "plattform/browser.h"
 #include "testfenster.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
 #include <QTest>
+#include <QThread>
 
 #include <cstdint>
 #include <cstdlib>
@@ -219,6 +222,13 @@ QString name(const Main &w, const QWidget *c)
         {w.cmdAnmerk, "cmdAnmerk"},
         {w.cmdAufAb, "cmdAufAb"},
         {w.Patient, "Patient"},
+        {w.lblVelmar, "lblVelmar"},
+        {w.lblvelmarBild, "lblvelmarBild"},
+        {w.FrameVelmar, "FrameVelmar"},
+        {w.lblNichtzahn, "lblNichtzahn"},
+        {w.lblNichtKiefer, "lblNichtKiefer"},
+        {w.lblEigenanteil, "lblEigenanteil"},
+        {w.lblsumfest, "lblsumfest"},
         {&w, "Main"}};
     for (const auto &[widget, n] : einzeln)
         if (widget == c)
@@ -257,6 +267,21 @@ private:
     Aufzeichnung &ziel_;
 };
 
+// Counts the pages the window hands to the browser instead of starting one.
+class ZaehlenderOeffner : public Seitenoeffner
+{
+public:
+    explicit ZaehlenderOeffner(int &zaehler) : zaehler_(zaehler) { }
+    bool oeffnen(const QUrl &) override
+    {
+        ++zaehler_;
+        return true;
+    }
+
+private:
+    int &zaehler_;
+};
+
 class Zufallslauf
 {
 public:
@@ -267,6 +292,7 @@ public:
             return std::make_unique<Weiterleitung>(*druck_);
         });
         w_.setPdfFabrik([](const QString &) { return std::unique_ptr<Druckflaeche>(); });
+        w_.setSeitenoeffner(std::make_unique<ZaehlenderOeffner>(seitenGeoeffnet_));
         t_.gesagt.antwort = false; // no PDF instead of a failed print
         druck_ = std::make_unique<Aufzeichnung>();
     }
@@ -303,7 +329,7 @@ private:
             umschalten(w_.cmdAnmerk, w_.txtanmerk, QStringLiteral("cmdAnmerk"));
             return;
         }
-        const int wahl = wuerfel(zufall_, 100);
+        const int wahl = wuerfel(zufall_, 105);
         if (wahl < 12)
             klickRegio(wuerfel(zufall_, PlanState::zeilen));
         else if (wahl < 24)
@@ -340,8 +366,30 @@ private:
             einfuegen();
         else if (wahl < 98)
             tasteBearbeiten();
-        else
+        else if (wahl < 100)
             patientEingeben();
+        else
+            klickIrgendwo();
+    }
+
+    // A click at any point of the window: labels, headings, the list's scroll bar, the link.
+    void klickIrgendwo()
+    {
+        const QPoint p(wuerfel(zufall_, w_.width()), wuerfel(zufall_, w_.height()));
+        const qsizetype meldungen = t_.gesagt.meldungen.size();
+        const int geoeffnet = seitenGeoeffnet_;
+        QWidget *c = klickBei(&w_, p, QStringLiteral("klick bei (%1, %2)").arg(p.x()).arg(p.y()));
+        if (c != w_.lblVelmar)
+            return;
+        // The support link opens the page, or says where it is missing.
+        const QStringList neu = t_.gesagt.meldungen.mid(meldungen);
+        erwarte((seitenGeoeffnet_ == geoeffnet + 1 && neu.isEmpty())
+                    || (seitenGeoeffnet_ == geoeffnet && neu.size() == 1
+                        && neu.first().startsWith(QStringLiteral("Die Support-Seite"))),
+                QStringLiteral("der Link öffnet %1 Seiten und meldet %2")
+                    .arg(seitenGeoeffnet_ - geoeffnet)
+                    .arg(zitat(neu.join(u'|'))));
+        t_.gesagt.meldungen = t_.gesagt.meldungen.first(meldungen);
     }
 
     void notiere(const QString &text) { protokoll_ << text; }
@@ -442,22 +490,26 @@ private:
     }
 
     // Types text into the focused control, one key per character, as a keyboard does.
+    // Each key goes to the control that has the focus at that moment: a letter that chooses a
+    // finding in the list sends the rest of the text into the next region box.
     void tippe(const QString &text)
     {
-        QWidget *f = fokus();
-        notiere(QStringLiteral("tippe %1 [%2]").arg(zitat(text), name(w_, f)));
+        notiere(QStringLiteral("tippe %1 [%2]").arg(zitat(text), name(w_, fokus())));
         const QList<uint> zeichen = text.toUcs4();
         for (uint c : zeichen) {
+            QWidget *f = fokus();
+            // The list joins letters typed within its search interval (set to 0 ms by the test)
+            // into one search; a short pause makes every letter a search of its own, whatever
+            // the speed of the machine.
+            if (f == w_.befwahl[0])
+                QThread::msleep(2);
             const QString s = QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
             int code = Qt::Key_unknown;
             if (s.size() == 1 && s.at(0).unicode() > 0x20)
                 code = s.at(0).toUpper().unicode();
             else if (c == u' ')
                 code = Qt::Key_Space;
-            QPointer<QWidget> ziel(f);
             QTest::sendKeyEvent(QTest::Click, f, static_cast<Qt::Key>(code), s, Qt::NoModifier);
-            if (!ziel)
-                return;
         }
     }
 
@@ -1169,6 +1221,7 @@ private:
     std::array<Zeilenstand, PlanState::zeilen> vorher_ {};
     std::unique_ptr<Aufzeichnung> druck_;
     int druckerAufrufe_ = 0;
+    int seitenGeoeffnet_ = 0;
 };
 
 int ausUmgebung(const char *name, int standard)
@@ -1216,19 +1269,31 @@ void TstZufall::zufaelligeBenutzung()
         eintraege += z.startsWith(u'\t') ? 0 : 1;
     QCOMPARE(t.w().befwahl[0]->count(), eintraege);
 
+    // Letters typed into the finding list search one by one, as when typed slowly: with the
+    // list's usual search interval of a few hundred milliseconds a replay would depend on the
+    // speed of the machine (a negative value would mean the platform's default).
+    QApplication::setKeyboardInputInterval(0);
     Zufallslauf lauf(t, startwert);
     const QStringList fehler = lauf.lauf(aktionen);
-    if (!fehler.isEmpty()) {
-        QString bericht = QStringLiteral("Startwert %1 (nachspielen mit KALVOMAT_ZUFALL_SEED=%1 "
-                                         "KALVOMAT_ZUFALL_AKTIONEN=%2), nach Aktion %2:\n  %3\n"
-                                         "Aktionen:\n")
-                              .arg(startwert)
-                              .arg(lauf.protokoll().size())
-                              .arg(fehler.join(QStringLiteral("\n  ")));
+    auto ablauf = [&lauf] {
+        QString text;
         for (qsizetype i = 0; i < lauf.protokoll().size(); ++i)
-            bericht += QStringLiteral("%1: %2;\n").arg(i + 1, 5).arg(lauf.protokoll().at(i));
+            text += QStringLiteral("%1: %2;\n").arg(i + 1, 5).arg(lauf.protokoll().at(i));
+        return text;
+    };
+    if (!fehler.isEmpty()) {
+        const QString bericht =
+            QStringLiteral("Startwert %1 (nachspielen mit KALVOMAT_ZUFALL_SEED=%1 "
+                           "KALVOMAT_ZUFALL_AKTIONEN=%2), nach Aktion %2:\n  %3\n"
+                           "Aktionen:\n%4")
+                .arg(startwert)
+                .arg(lauf.protokoll().size())
+                .arg(fehler.join(QStringLiteral("\n  ")), ablauf());
         QFAIL(qPrintable(bericht));
     }
+    // KALVOMAT_ZUFALL_PROTOKOLL=1 lists the actions of a run that passed, too.
+    if (qEnvironmentVariableIntValue("KALVOMAT_ZUFALL_PROTOKOLL") != 0)
+        qInfo("Aktionen:\n%s", qPrintable(ablauf()));
     qInfo("Startwert %u: %lld Aktionen (Prüfsumme des Ablaufs %08x), %d Wahlen per Maus, %d per "
           "Taste, %d Drucke, Überlauf %d mal gesehen",
           startwert, static_cast<long long>(lauf.protokoll().size()),
