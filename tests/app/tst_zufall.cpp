@@ -24,7 +24,6 @@
 #include <QThread>
 
 #include <cstdint>
-#include <cstdlib>
 #include <random>
 
 namespace {
@@ -53,10 +52,9 @@ QStringList zufallsKatalog()
         return z(f);
     };
     QStringList k;
-    k << "Nr\tBefund\tBeschreibung\tHinweis\tohne Bonus\tBonus 20%\tBonus 30%\tHärtefall\tmax. "
-         "Zähne"
-         "\tmax. Anzahl\tmax. je Kiefer\tmax. Anzahl 2\tnicht am selben Zahn\tnicht im selben "
-         "Kiefer";
+    k << z({"Nr", "Befund", "Beschreibung", "Hinweis", "ohne Bonus", "Bonus 20%", "Bonus 30%",
+            "Härtefall", "max. Zähne", "max. Anzahl", "max. je Kiefer", "max. Anzahl 2",
+            "nicht am selben Zahn", "nicht im selben Kiefer"});
     k << z({"1", "1 -Erhaltungswürdiger Zahn", "Befundklasse 1", "", "", "", "", "", "-1", "-1",
             "-1", "-1", "Überschrift z", "Überschrift k"});
     k << z({"1.1",
