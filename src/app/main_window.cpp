@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/befundliste.h"
 #include "app/beschriftung.h"
 #include "app/dialoge.h"
 #include "app/knopf.h"
@@ -227,7 +228,7 @@ void Main::controlsAnlegen()
         erg_befsum[i] = label(this, QString(), 0, 0, 735, 135);
         zeileMarkieren(i, false);
     }
-    befwahl[0] = new QListWidget(this);
+    befwahl[0] = new Befundliste(this);
     befwahl[0]->setObjectName(QStringLiteral("befwahl(0)"));
     befwahl[0]->setSelectionMode(QAbstractItemView::SingleSelection);
     befwahl[0]->setSortingEnabled(false);
@@ -351,6 +352,10 @@ void Main::ereignisseVerbinden()
     // a keyboard move runs it once per new selection. A mouse click on another entry changes the
     // current row before the click itself is reported, so those changes are left to the click.
     connect(befwahl[0], &QListWidget::itemClicked, this, [this] {
+        listeMausDruck_ = false;
+        befwahl_Click(0);
+    });
+    connect(static_cast<Befundliste *>(befwahl[0]), &Befundliste::gezogenGewaehlt, this, [this] {
         listeMausDruck_ = false;
         befwahl_Click(0);
     });
