@@ -5,6 +5,7 @@
 
 #include "druck/aufzeichnung.h"
 #include "druck/druck.h"
+#include "druck/weiterleitung.h"
 #include "katalog/katalog.h"
 #include "leistungen/leistarray.h"
 #include "messung.h"
@@ -86,7 +87,7 @@ DruckDaten volleDaten(const Katalog &katalog)
 }
 
 // Passes everything on to a real surface and notes where each text went (twips, page).
-class Mitschrift : public Druckflaeche
+class Mitschrift : public Weiterleitung
 {
 public:
     struct Posten
@@ -97,33 +98,21 @@ public:
         QString text;
     };
 
-    explicit Mitschrift(Druckflaeche &ziel) : ziel_(ziel) { }
-    bool bereit() const override { return ziel_.bereit(); }
-    void setSchriftgroesse(int punkte) override { ziel_.setSchriftgroesse(punkte); }
-    double breite() const override { return ziel_.breite(); }
-    double hoehe() const override { return ziel_.hoehe(); }
-    double x() const override { return ziel_.x(); }
-    void setX(double x) override { ziel_.setX(x); }
-    double y() const override { return ziel_.y(); }
-    double textBreite(const QString &t) const override { return ziel_.textBreite(t); }
-    double textHoehe(const QString &t) const override { return ziel_.textHoehe(t); }
+    explicit Mitschrift(Druckflaeche &ziel) : Weiterleitung(ziel) { }
     void drucke(const QString &t) override
     {
         posten.push_back({seite_, ziel_.x(), ziel_.y(), t});
         ziel_.drucke(t);
     }
-    void zeileEnde() override { ziel_.zeileEnde(); }
     void neueSeite() override
     {
         ++seite_;
         ziel_.neueSeite();
     }
-    bool dokumentEnde() override { return ziel_.dokumentEnde(); }
 
     std::vector<Posten> posten;
 
 private:
-    Druckflaeche &ziel_;
     int seite_ = 1;
 };
 

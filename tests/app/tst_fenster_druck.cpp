@@ -3,6 +3,7 @@
 // here, the layout of every kind is the print run's own test.
 
 #include "druck/aufzeichnung.h"
+#include "druck/weiterleitung.h"
 #include "testfenster.h"
 
 #include <QApplication>
@@ -13,35 +14,22 @@ namespace {
 
 // Hands everything on to a recording the test keeps, and notes what the window looked like
 // while the report was being printed.
-class Weiterleitung : public Druckflaeche
+class Beobachter : public Weiterleitung
 {
 public:
-    Weiterleitung(Aufzeichnung &ziel, Main &fenster, QStringList &log)
-        : ziel_(ziel), fenster_(fenster), log_(log)
+    Beobachter(Aufzeichnung &ziel, Main &fenster, QStringList &log)
+        : Weiterleitung(ziel), fenster_(fenster), log_(log)
     {
     }
-    bool bereit() const override { return ziel_.bereit(); }
-    void setSchriftgroesse(int p) override { ziel_.setSchriftgroesse(p); }
-    double breite() const override { return ziel_.breite(); }
-    double hoehe() const override { return ziel_.hoehe(); }
-    double x() const override { return ziel_.x(); }
-    void setX(double x) override { ziel_.setX(x); }
-    double y() const override { return ziel_.y(); }
-    double textBreite(const QString &t) const override { return ziel_.textBreite(t); }
-    double textHoehe(const QString &t) const override { return ziel_.textHoehe(t); }
-    void drucke(const QString &t) override { ziel_.drucke(t); }
-    void zeileEnde() override { ziel_.zeileEnde(); }
-    void neueSeite() override { ziel_.neueSeite(); }
     bool dokumentEnde() override
     {
         log_ << QStringLiteral("Ende, Rahmen %1 %2")
-                        .arg(fenster_.drkframe->isVisible() ? "sichtbar" : "verborgen",
-                             fenster_.drkframe->isEnabled() ? "bedienbar" : "gesperrt");
-        return ziel_.dokumentEnde();
+                    .arg(fenster_.drkframe->isVisible() ? "sichtbar" : "verborgen",
+                         fenster_.drkframe->isEnabled() ? "bedienbar" : "gesperrt");
+        return Weiterleitung::dokumentEnde();
     }
 
 private:
-    Aufzeichnung &ziel_;
     Main &fenster_;
     QStringList &log_;
 };
@@ -52,11 +40,11 @@ struct Druckertest
     {
         t.w().setDruckerFabrik([this, &t] {
             log << "Drucker";
-            return std::make_unique<Weiterleitung>(drucker, t.w(), log);
+            return std::make_unique<Beobachter>(drucker, t.w(), log);
         });
         t.w().setPdfFabrik([this, &t](const QString &pfad) {
             log << "PDF " + pfad;
-            return std::make_unique<Weiterleitung>(pdf, t.w(), log);
+            return std::make_unique<Beobachter>(pdf, t.w(), log);
         });
     }
     Aufzeichnung drucker;
@@ -127,7 +115,7 @@ void TstFensterDruck::jedeArtDrucktEinenBericht()
     planAnlegen(t);
     t.klick(t.w().cmdDrucken);
     t.klick(t.w().cmdDruckwahl[art]);
-    QCOMPARE(d.log, QStringList({ "Drucker", "Ende, Rahmen sichtbar bedienbar" }));
+    QCOMPARE(d.log, QStringList({"Drucker", "Ende, Rahmen sichtbar bedienbar"}));
     QVERIFY(!t.w().drkframe->isVisible());
     QVERIFY(!t.w().drkframe->isEnabled());
     QCOMPARE(d.drucker.schriftgroesse(), 10);
@@ -160,8 +148,9 @@ void TstFensterDruck::berichtZeigtDasFenster()
     QCOMPARE(seite[3], QString("2:ohne Bonus : |4:185,34 EUR|6:114,66 EUR"));
     QCOMPARE(seite[4], QString("2:Bonus 20% : |4:210,18 EUR|6:89,82 EUR"));
     QCOMPARE(seite[5], QString("2:Bonus 30% : |4:225 EUR|6:75 EUR"));
-    QCOMPARE(seite[7], QString("1: Werte (in EUR ) der Einzelbefunde , Angabe gemäß gewählter "
-                               "Bonusstufe : 'Bonus 20%'"));
+    QCOMPARE(seite[7],
+             QString("1: Werte (in EUR ) der Einzelbefunde , Angabe gemäß gewählter "
+                     "Bonusstufe : 'Bonus 20%'"));
     // The region ends at 2.8 U: it starts where its width says.
     const auto zeile = d.drucker.zeile(1, 9);
     QCOMPARE(zeile.size(), 7);
@@ -192,8 +181,9 @@ void TstFensterDruck::keinDruckerBietetPdfAn()
     QVERIFY(t.gesagt.fragen.first().contains("PDF"));
     QVERIFY(d.drucker.eintraege().isEmpty());
     QCOMPARE(d.drucker.dokumentEnden(), 0);
-    QCOMPARE(d.log, QStringList({ "Drucker", "PDF " + t.pfad("bericht.pdf"),
-                                  "Ende, Rahmen sichtbar bedienbar" }));
+    QCOMPARE(d.log,
+             QStringList(
+                 {"Drucker", "PDF " + t.pfad("bericht.pdf"), "Ende, Rahmen sichtbar bedienbar"}));
     QVERIFY(!d.pdf.eintraege().isEmpty());
     QVERIFY(t.gesagt.meldungen.isEmpty());
     QVERIFY(!t.w().drkframe->isVisible());

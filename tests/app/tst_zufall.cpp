@@ -11,6 +11,7 @@
 #include "app/beschriftung.h"
 #include "app/twips.h"
 #include "druck/aufzeichnung.h"
+#include "druck/weiterleitung.h"
 #include "plan/geld.h"
 #include "plan/region.h"
 #include "plattform/browser.h"
@@ -239,29 +240,6 @@ struct Zeilenstand
     std::array<std::int64_t, 16> wert;
     int befund;
     bool operator==(const Zeilenstand &) const = default;
-};
-
-// Hands everything on to the recording of the current print run.
-class Weiterleitung : public Druckflaeche
-{
-public:
-    explicit Weiterleitung(Aufzeichnung &ziel) : ziel_(ziel) { }
-    bool bereit() const override { return ziel_.bereit(); }
-    void setSchriftgroesse(int p) override { ziel_.setSchriftgroesse(p); }
-    double breite() const override { return ziel_.breite(); }
-    double hoehe() const override { return ziel_.hoehe(); }
-    double x() const override { return ziel_.x(); }
-    void setX(double x) override { ziel_.setX(x); }
-    double y() const override { return ziel_.y(); }
-    double textBreite(const QString &t) const override { return ziel_.textBreite(t); }
-    double textHoehe(const QString &t) const override { return ziel_.textHoehe(t); }
-    void drucke(const QString &t) override { ziel_.drucke(t); }
-    void zeileEnde() override { ziel_.zeileEnde(); }
-    void neueSeite() override { ziel_.neueSeite(); }
-    bool dokumentEnde() override { return ziel_.dokumentEnde(); }
-
-private:
-    Aufzeichnung &ziel_;
 };
 
 // Counts the pages the window hands to the browser instead of starting one.
