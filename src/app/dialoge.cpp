@@ -13,7 +13,7 @@ bool FensterDialoge::frage(const QString &text)
 {
     return QMessageBox::question(fenster_, QStringLiteral("Kalvomat"), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-            == QMessageBox::Yes;
+        == QMessageBox::Yes;
 }
 
 QString FensterDialoge::pdfSpeicherort()

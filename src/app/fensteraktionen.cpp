@@ -12,9 +12,15 @@
 #include <QCoreApplication>
 #include <QDir>
 
-void Main::cmdHilfe_Click() { txtHilfe->setVisible(txtHilfe->isHidden()); }
+void Main::cmdHilfe_Click()
+{
+    txtHilfe->setVisible(txtHilfe->isHidden());
+}
 
-void Main::cmdAnmerk_Click() { txtanmerk->setVisible(txtanmerk->isHidden()); }
+void Main::cmdAnmerk_Click()
+{
+    txtanmerk->setVisible(txtanmerk->isHidden());
+}
 
 void Main::cmdAufAb_Click()
 {
@@ -37,16 +43,19 @@ void Main::lblVelmar_Click()
     if (!seiteVorhanden(seite)) {
         dialoge_->meldung(QStringLiteral("Die Support-Seite „linkzuvelmar.html“ wurde im "
                                          "Programmordner „%1“ nicht gefunden.")
-                                  .arg(QDir::toNativeSeparators(programmOrdner)));
+                              .arg(QDir::toNativeSeparators(programmOrdner)));
         return;
     }
     if (!seitenoeffner_->oeffnen(seite))
         dialoge_->meldung(QStringLiteral("Der Web-Browser konnte nicht gestartet werden, um die "
                                          "Support-Seite „%1“ zu öffnen.")
-                                  .arg(QDir::toNativeSeparators(seite.toLocalFile())));
+                              .arg(QDir::toNativeSeparators(seite.toLocalFile())));
 }
 
-void Main::cmdDrucken_Click() { druckwahl_zeigen(); }
+void Main::cmdDrucken_Click()
+{
+    druckwahl_zeigen();
+}
 
 void Main::druckwahl_zeigen()
 {
@@ -88,8 +97,9 @@ void Main::druck(int incl)
     if (flaeche && drucken(*flaeche, incl))
         return;
     flaeche.reset();
-    if (!dialoge_->frage(QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
-                                        "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
+    if (!dialoge_->frage(
+            QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
+                           "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
         return;
     const QString pfad = dialoge_->pdfSpeicherort();
     if (pfad.isEmpty())
@@ -97,5 +107,5 @@ void Main::druck(int incl)
     auto pdf = pdfFabrik_(pfad);
     if (!pdf || !drucken(*pdf, incl))
         dialoge_->meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.")
-                                  .arg(QDir::toNativeSeparators(pfad)));
+                              .arg(QDir::toNativeSeparators(pfad)));
 }

@@ -31,7 +31,10 @@ QString alsAnzeige(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
-QString ordner() { return QDir::toNativeSeparators(QDir::currentPath()); }
+QString ordner()
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
 
 } // namespace
 
@@ -73,10 +76,10 @@ void Main::Form_Load()
 
 void Main::spaltenkoepfe_setzen()
 {
-    const QString titel[6] = { QStringLiteral("Befundauswahl"), QStringLiteral("Region"),
-                               QStringLiteral("Nr+ Befund"), QStringLiteral("Anzahl"),
-                               QStringLiteral("Einfach"), QStringLiteral("Summe") };
-    const int links[6] = { 200, 4200, 5300, 7000, 8000, 9000 };
+    const QString titel[6] = {QStringLiteral("Befundauswahl"), QStringLiteral("Region"),
+                              QStringLiteral("Nr+ Befund"),    QStringLiteral("Anzahl"),
+                              QStringLiteral("Einfach"),       QStringLiteral("Summe")};
+    const int links[6] = {200, 4200, 5300, 7000, 8000, 9000};
     for (int i = 0; i < 6; ++i) {
         Beschriftung *k = lblhead[i];
         setzeTop(k, 3700);
@@ -101,19 +104,22 @@ void Main::befunde_laden()
         befgr[k]->setCaption(katalog.gruppen().at(k));
 
     if (!bytes) {
-        dialoge_->meldung(QStringLiteral("Die Befunddatei „%1“ wurde im Ordner „%2“ nicht gefunden "
-                                         "oder konnte nicht gelesen werden.\n\nKalvomat startet mit "
-                                         "einer leeren Befundliste. Legen Sie die Datei in diesen "
-                                         "Ordner und starten Sie das Programm neu.")
-                                  .arg(befDatei, ordner()));
+        dialoge_->meldung(
+            QStringLiteral("Die Befunddatei „%1“ wurde im Ordner „%2“ nicht gefunden "
+                           "oder konnte nicht gelesen werden.\n\nKalvomat startet mit "
+                           "einer leeren Befundliste. Legen Sie die Datei in diesen "
+                           "Ordner und starten Sie das Programm neu.")
+                .arg(befDatei, ordner()));
     } else if (!katalog.ignoriert().isEmpty()) {
-        dialoge_->meldung(QStringLiteral("Einige Zeilen der Befunddatei „%1“ im Ordner „%2“ passen "
-                                         "nicht in die Befundtabelle und wurden nicht übernommen:\n\n%3")
-                                  .arg(befDatei, ordner(), katalog.ignoriert().join(u'\n')));
+        dialoge_->meldung(
+            QStringLiteral("Einige Zeilen der Befunddatei „%1“ im Ordner „%2“ passen "
+                           "nicht in die Befundtabelle und wurden nicht übernommen:\n\n%3")
+                .arg(befDatei, ordner(), katalog.ignoriert().join(u'\n')));
     }
 
     // L1, L2
-    cmdAufAb->setToolTip(QStringLiteral("verschiebt Ansicht nach oben, wenn zu groß für den Bildschirm "));
+    cmdAufAb->setToolTip(
+        QStringLiteral("verschiebt Ansicht nach oben, wenn zu groß für den Bildschirm "));
     setzeGeometrie(befwahl[0], 200, 4000, 1800, 200);
     befwahl[0]->setToolTip(QStringLiteral("Auswählen (oder löschen durch 'bitte wählen')"));
     // L3, L4: the levels 0..2 stand in columns from 6900, "Härtefall" left of them at 5600.
@@ -158,10 +164,12 @@ void Main::befunde_laden()
     zeile_y(-4000);
     for (int i = 0; i < PlanState::zeilen; ++i) {
         setzeGeometrie(regio[i], 2200, zeile_y(i), 3000, 220);
-        regio[i]->setToolTip(QStringLiteral("OK UK und/oder ZahnNummer durch Komma oder Leerzeichen getrennt"));
+        regio[i]->setToolTip(
+            QStringLiteral("OK UK und/oder ZahnNummer durch Komma oder Leerzeichen getrennt"));
     }
     for (int i = 0; i < PlanState::zeilen; ++i) {
-        setzeGeometrie(erg_befund[i], 5300, zeile_y(i) + 50, erg_befund[i]->width() * twipsJePixel, 220);
+        setzeGeometrie(erg_befund[i], 5300, zeile_y(i) + 50, erg_befund[i]->width() * twipsJePixel,
+                       220);
         erg_befund[i]->setCaption(QString());
     }
     for (int i = 0; i < PlanState::zeilen; ++i) {
@@ -180,7 +188,7 @@ void Main::Hilfe_laden()
     } else {
         hilfeText = QStringLiteral("Die Hilfedatei „%1“ wurde im Ordner „%2“ nicht gefunden oder "
                                    "konnte nicht gelesen werden.\r\n")
-                            .arg(hilfeDatei, ordner());
+                        .arg(hilfeDatei, ordner());
     }
     txtHilfe->setPlainText(alsAnzeige(hilfeText));
 }

@@ -28,8 +28,8 @@ QString nichtTooltip()
 QFont schrift(double punkte, bool fett = false, bool unterstrichen = false)
 {
     QFont f;
-    f.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans") });
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(punkte);
     f.setBold(fett);
@@ -70,7 +70,9 @@ Main::Main(QWidget *parent) : QWidget(parent)
     setFont(schrift(8.25));
     dialoge_ = std::make_unique<FensterDialoge>(this);
     seitenoeffner_ = std::make_unique<DesktopSeitenoeffner>();
-    druckerFabrik_ = [] { return std::unique_ptr<Druckflaeche>(QtDruckflaeche::standardDrucker()); };
+    druckerFabrik_ = [] {
+        return std::unique_ptr<Druckflaeche>(QtDruckflaeche::standardDrucker());
+    };
     pdfFabrik_ = [](const QString &pfad) {
         return std::unique_ptr<Druckflaeche>(QtDruckflaeche::pdfDatei(pfad));
     };
@@ -81,7 +83,10 @@ Main::Main(QWidget *parent) : QWidget(parent)
 
 Main::~Main() = default;
 
-void Main::setDialoge(std::unique_ptr<Dialoge> dialoge) { dialoge_ = std::move(dialoge); }
+void Main::setDialoge(std::unique_ptr<Dialoge> dialoge)
+{
+    dialoge_ = std::move(dialoge);
+}
 
 void Main::setDruckerFabrik(std::function<std::unique_ptr<Druckflaeche>()> fabrik)
 {
@@ -103,10 +108,22 @@ void Main::setzeGeometrie(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(twRect(left, top, width, height));
 }
 
-void Main::setzeTop(QWidget *w, int top) { w->move(w->x(), tw(top)); }
-void Main::setzeLeft(QWidget *w, int left) { w->move(tw(left), w->y()); }
-void Main::setzeHoehe(QWidget *w, int height) { w->resize(w->width(), tw(height)); }
-void Main::setzeBreite(QWidget *w, int width) { w->resize(tw(width), w->height()); }
+void Main::setzeTop(QWidget *w, int top)
+{
+    w->move(w->x(), tw(top));
+}
+void Main::setzeLeft(QWidget *w, int left)
+{
+    w->move(tw(left), w->y());
+}
+void Main::setzeHoehe(QWidget *w, int height)
+{
+    w->resize(w->width(), tw(height));
+}
+void Main::setzeBreite(QWidget *w, int width)
+{
+    w->resize(tw(width), w->height());
+}
 
 void Main::controlsAnlegen()
 {
@@ -127,10 +144,10 @@ void Main::controlsAnlegen()
     };
 
     // Finding details, a 2 x 2 grid at the top.
-    const int befundGitter[4][4] = {
-        { 120, 120, 1215, 855 }, { 120, 1080, 1215, 855 }, { 1440, 120, 9105, 855 },
-        { 1440, 1080, 9135, 855 }
-    };
+    const int befundGitter[4][4] = {{120, 120, 1215, 855},
+                                    {120, 1080, 1215, 855},
+                                    {1440, 120, 9105, 855},
+                                    {1440, 1080, 9135, 855}};
     for (int i = 0; i < 4; ++i) {
         const auto &g = befundGitter[i];
         lblbefund[i] = label(this, QString(), g[0], g[1], g[2], g[3]);
@@ -144,10 +161,12 @@ void Main::controlsAnlegen()
     lblbefund[2]->setToolTip(nichtTooltip());
     lblbefund[3]->setToolTip(nichtTooltip());
 
-    lblNichtzahn = label(this, QStringLiteral("am gleichen Zahn nicht abrechenbar:"), 300, 2000, 2655, 195);
+    lblNichtzahn =
+        label(this, QStringLiteral("am gleichen Zahn nicht abrechenbar:"), 300, 2000, 2655, 195);
     lblNichtzahn->setWordWrap(false);
     lblNichtzahn->setAutoSize(true);
-    lblNichtKiefer = label(this, QStringLiteral("im gleichen Kiefer nicht abrechenbar:"), 300, 2250, 2625, 195);
+    lblNichtKiefer =
+        label(this, QStringLiteral("im gleichen Kiefer nicht abrechenbar:"), 300, 2250, 2625, 195);
     lblNichtKiefer->setWordWrap(false);
     lblNichtKiefer->setAutoSize(true);
 
@@ -162,7 +181,7 @@ void Main::controlsAnlegen()
     setzeGeometrie(FrameVelmar, 6000, 2500, 4095, 375);
     lblVelmar = label(FrameVelmar,
                       QStringLiteral("www.kalvomat.de") + QString(13, u' ')
-                              + QStringLiteral("Support + Diskussions-Forum"),
+                          + QStringLiteral("Support + Diskussions-Forum"),
                       120, 120, 3705, 195);
     lblVelmar->setWordWrap(false);
     lblVelmar->setFont(schrift(8.25, false, true));
@@ -174,9 +193,9 @@ void Main::controlsAnlegen()
     lblvelmarBild->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // Bonus levels, sums and own shares; the start-up places them.
-    const int bonusBreite[4] = { 855, 795, 795, 585 };
-    const QString bonusName[4] = { QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
-                                   QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall") };
+    const int bonusBreite[4] = {855, 795, 795, 585};
+    const QString bonusName[4] = {QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
+                                  QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall")};
     for (int i = 0; i < 4; ++i) {
         bonus[i] = new QRadioButton(QStringLiteral("Option2"), this);
         bonus[i]->setObjectName(QStringLiteral("bonus(%1)").arg(i));
@@ -194,11 +213,12 @@ void Main::controlsAnlegen()
     Patient = new QLineEdit(QStringLiteral("Beispiel,Anton"), this);
     setzeGeometrie(Patient, 0, 0, 4095, 285);
 
-    lblEigenanteil = label(this, QStringLiteral("geschätzter Eigenanteil an Regelversorgung :"), 0, 0, 1755, 390);
+    lblEigenanteil = label(this, QStringLiteral("geschätzter Eigenanteil an Regelversorgung :"), 0,
+                           0, 1755, 390);
     lblEigenanteil->setAutoSize(true);
-    lblEigenanteil->setToolTip(QStringLiteral(
-            "schätzbar, weil die Festzuschüsse so berechnet sind, dass "
-            "Durchschnitts-Regelversorgung ohne Bonus zu 50% bezuschusst sind"));
+    lblEigenanteil->setToolTip(
+        QStringLiteral("schätzbar, weil die Festzuschüsse so berechnet sind, dass "
+                       "Durchschnitts-Regelversorgung ohne Bonus zu 50% bezuschusst sind"));
     lblsumfest = label(this, QString(), 0, 0, 2220, 240);
     lblsumfest->setWordWrap(false);
     lblsumfest->setFont(schrift(9.75));
@@ -254,10 +274,11 @@ void Main::controlsAnlegen()
 
     drkframe = new QGroupBox(QStringLiteral("Drucken"), this);
     setzeGeometrie(drkframe, 4680, 3960, 5295, 6735);
-    const QString druckName[8] = { QStringLiteral("nur Festzuschüsse"), QStringLiteral("BEMA je Befund"),
-                                   QStringLiteral("BEL je Befund"), QStringLiteral("BEMA gesamt"),
-                                   QStringLiteral("BEL gesamt"), QStringLiteral("BEMA+BEL je Befund"),
-                                   QStringLiteral("BEMA+BEL gesamt"), QStringLiteral("Abbrechen") };
+    const QString druckName[8] = {
+        QStringLiteral("nur Festzuschüsse"), QStringLiteral("BEMA je Befund"),
+        QStringLiteral("BEL je Befund"),     QStringLiteral("BEMA gesamt"),
+        QStringLiteral("BEL gesamt"),        QStringLiteral("BEMA+BEL je Befund"),
+        QStringLiteral("BEMA+BEL gesamt"),   QStringLiteral("Abbrechen")};
     for (int i = 0; i < 8; ++i) {
         // The cancel button stands at the top; the seven kinds follow 720 twips apart.
         const int top = i == 7 ? 480 : 1680 + 720 * i;
@@ -277,12 +298,13 @@ void Main::barrierefreiBenennen()
 {
     // Names a screen reader speaks; the visible texts stay as they are. Rows count from 1 here,
     // as a person counts them.
-    const QString stufe[4] = { QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
-                               QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall") };
+    const QString stufe[4] = {QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
+                              QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall")};
     for (int b = 0; b < 4; ++b) {
         bonus[b]->setAccessibleName(QStringLiteral("Bonusstufe %1").arg(stufe[b]));
         festsum[b]->setAccessibleName(QStringLiteral("Summe Festzuschüsse, %1").arg(stufe[b]));
-        eigenanteil[b]->setAccessibleName(QStringLiteral("Geschätzter Eigenanteil, %1").arg(stufe[b]));
+        eigenanteil[b]->setAccessibleName(
+            QStringLiteral("Geschätzter Eigenanteil, %1").arg(stufe[b]));
     }
     for (int i = 0; i < PlanState::zeilen; ++i) {
         const QString zeile = QStringLiteral(", Zeile %1").arg(i + 1);
@@ -294,8 +316,9 @@ void Main::barrierefreiBenennen()
     }
     for (int k = 0; k < Katalog::gruppenAnzahl; ++k)
         befgr[k]->setAccessibleName(QStringLiteral("Befundgruppe %1").arg(k + 1));
-    const QString befund[4] = { QStringLiteral("Befundnummer"), QStringLiteral("Befundtext"),
-                                QStringLiteral("Befundbeschreibung"), QStringLiteral("Befundhinweis") };
+    const QString befund[4] = {QStringLiteral("Befundnummer"), QStringLiteral("Befundtext"),
+                               QStringLiteral("Befundbeschreibung"),
+                               QStringLiteral("Befundhinweis")};
     for (int i = 0; i < 4; ++i)
         lblbefund[i]->setAccessibleName(befund[i]);
     befwahl[0]->setAccessibleName(QStringLiteral("Befundauswahl"));
@@ -306,13 +329,15 @@ void Main::barrierefreiBenennen()
     Patient->setAccessibleName(QStringLiteral("Name des Patienten"));
     cmdHilfe->setAccessibleName(QStringLiteral("Hilfe zeigen oder verbergen"));
     cmdAnmerk->setAccessibleName(QStringLiteral("Abrechnungsregeln zeigen oder verbergen"));
-    cmdAufAb->setAccessibleName(QStringLiteral("Fenster für kleine Bildschirme nach oben oder unten schieben"));
+    cmdAufAb->setAccessibleName(
+        QStringLiteral("Fenster für kleine Bildschirme nach oben oder unten schieben"));
     cmdDrucken->setAccessibleName(QStringLiteral("Drucken"));
     lblVelmar->setAccessibleName(QStringLiteral("Support-Seite öffnen"));
     lblvelmarBild->setAccessibleName(QStringLiteral("velmar"));
     for (int i = 0; i < 8; ++i)
-        cmdDruckwahl[i]->setAccessibleName(i == 7 ? QStringLiteral("Drucken abbrechen")
-                                                  : QStringLiteral("Drucken: %1").arg(cmdDruckwahl[i]->text()));
+        cmdDruckwahl[i]->setAccessibleName(
+            i == 7 ? QStringLiteral("Drucken abbrechen")
+                   : QStringLiteral("Drucken: %1").arg(cmdDruckwahl[i]->text()));
 }
 
 void Main::tabReihenfolgeSetzen()
@@ -323,10 +348,10 @@ void Main::tabReihenfolgeSetzen()
     folge.push_back(befwahl[0]);
     for (auto *b : bonus)
         folge.push_back(b);
-    folge.insert(folge.end(), { Patient, cmdAufAb, cmdHilfe, cmdDrucken, txtHilfe });
+    folge.insert(folge.end(), {Patient, cmdAufAb, cmdHilfe, cmdDrucken, txtHilfe});
     for (auto *k : cmdDruckwahl)
         folge.push_back(k);
-    folge.insert(folge.end(), { txtnichtk, txtnichtz, cmdAnmerk, txtanmerk });
+    folge.insert(folge.end(), {txtnichtk, txtnichtz, cmdAnmerk, txtanmerk});
     for (std::size_t i = 1; i < folge.size(); ++i)
         setTabOrder(folge[i - 1], folge[i]);
 }
@@ -338,11 +363,11 @@ void Main::ereignisseVerbinden()
     befwahl[0]->installEventFilter(this);
     befwahl[0]->viewport()->installEventFilter(this);
     for (int i = 0; i < PlanState::zeilen; ++i)
-        for (auto *l : { erg_befund[i], erg_anz[i], erg_einfach[i], erg_befsum[i] })
+        for (auto *l : {erg_befund[i], erg_anz[i], erg_einfach[i], erg_befsum[i]})
             l->installEventFilter(this);
     for (auto *l : lblbefund)
         l->installEventFilter(this);
-    for (auto *t : { txtnichtz, txtnichtk }) {
+    for (auto *t : {txtnichtz, txtnichtk}) {
         t->installEventFilter(this);
         t->viewport()->installEventFilter(this);
     }

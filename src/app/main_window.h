@@ -17,12 +17,12 @@
 #include "leistungen/leistarray.h"
 #include "plan/plan_state.h"
 
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <array>
@@ -135,8 +135,8 @@ public:
     // The finding index chosen for each row (0 for none), so that a report lists the services of
     // the very finding that was chosen even where two findings share a text.
     std::array<int, PlanState::zeilen> zeilenBefund {};
-    Leistarray leistarray_BEMA { Leistarray::bemaGroesse };
-    Leistarray leistarray_BEL { Leistarray::belGroesse };
+    Leistarray leistarray_BEMA {Leistarray::bemaGroesse};
+    Leistarray leistarray_BEL {Leistarray::belGroesse};
     int listhoehe = 0;
     bool hilfe_gezeigt = false;
     QString nichtz_text;

@@ -7,7 +7,10 @@
 #include "plan/berechnung.h"
 #include "plan/region.h"
 
-QString Main::geldText(Geld betrag) const { return geld::text(betrag, geld::anzeigeLocale()); }
+QString Main::geldText(Geld betrag) const
+{
+    return geld::text(betrag, geld::anzeigeLocale());
+}
 
 void Main::zeileMarkieren(int row, bool aktuell)
 {
@@ -37,9 +40,15 @@ void Main::regio_Click(int Index)
         hilfe_gezeigt = true;
 }
 
-void Main::regio_GotFocus(int Index) { regio_Click(Index); }
+void Main::regio_GotFocus(int Index)
+{
+    regio_Click(Index);
+}
 
-void Main::regio_lostfocus(int Index) { regio_auswerten(Index); }
+void Main::regio_lostfocus(int Index)
+{
+    regio_auswerten(Index);
+}
 
 void Main::regio_auswerten(int row)
 {
@@ -99,8 +108,8 @@ void Main::befwahl_Click(int Index)
         erg_anz[row]->setCaption(QString::number(plan.planwert[row][PlanState::spalteAnzahl]));
     else
         erg_anz[row]->setCaption(QString());
-    erg_einfach[row]->setToolTip(i > 0 ? QStringLiteral("Zuschuß der gewählten Bonusstufe, je Befund")
-                                       : QString());
+    erg_einfach[row]->setToolTip(
+        i > 0 ? QStringLiteral("Zuschuß der gewählten Bonusstufe, je Befund") : QString());
     erg_befsum[row]->setToolTip(i > 0 ? QStringLiteral("Zuschuß der gewählten Bonusstufe, Summe")
                                       : QString());
 
@@ -124,7 +133,8 @@ void Main::berechne_erg(int row)
 {
     ::berechne_erg(plan, row);
     erg_einfach[row]->setCaption(geldText(plan.planwert[row][plan.aktbonus]));
-    erg_befsum[row]->setCaption(geldText(plan.planwert[row][PlanState::spalteSumme + plan.aktbonus]));
+    erg_befsum[row]->setCaption(
+        geldText(plan.planwert[row][PlanState::spalteSumme + plan.aktbonus]));
     berechne_Festsum();
 }
 
@@ -143,10 +153,22 @@ void Main::berechne_Festsum()
         eigenanteil[b]->setCaption(geldText(::eigenanteil(plan, b)));
 }
 
-void Main::erg_befund_Click(int Index) { zeile_waehlen(Index, 0); }
-void Main::erg_anz_Click(int Index) { zeile_waehlen(Index, 0); }
-void Main::erg_einfach_Click(int Index) { zeile_waehlen(Index, 0); }
-void Main::erg_befsum_Click(int Index) { zeile_waehlen(Index, 0); }
+void Main::erg_befund_Click(int Index)
+{
+    zeile_waehlen(Index, 0);
+}
+void Main::erg_anz_Click(int Index)
+{
+    zeile_waehlen(Index, 0);
+}
+void Main::erg_einfach_Click(int Index)
+{
+    zeile_waehlen(Index, 0);
+}
+void Main::erg_befsum_Click(int Index)
+{
+    zeile_waehlen(Index, 0);
+}
 
 void Main::lblbefund_Mousedown(int Index)
 {
@@ -156,8 +178,9 @@ void Main::lblbefund_Mousedown(int Index)
     lblbefund[Index]->raise();
     setzeHoehe(lblbefund[Index], 1500);
     if (Index == 3)
-        for (QWidget *w : { static_cast<QWidget *>(lblNichtzahn), static_cast<QWidget *>(txtnichtz),
-                            static_cast<QWidget *>(lblNichtKiefer), static_cast<QWidget *>(txtnichtk) })
+        for (QWidget *w :
+             {static_cast<QWidget *>(lblNichtzahn), static_cast<QWidget *>(txtnichtz),
+              static_cast<QWidget *>(lblNichtKiefer), static_cast<QWidget *>(txtnichtk)})
             w->setVisible(false);
 }
 
@@ -167,8 +190,9 @@ void Main::lblbefund_Mouseup(int Index)
         return;
     setzeHoehe(lblbefund[Index], 855);
     if (Index == 3)
-        for (QWidget *w : { static_cast<QWidget *>(lblNichtzahn), static_cast<QWidget *>(txtnichtz),
-                            static_cast<QWidget *>(lblNichtKiefer), static_cast<QWidget *>(txtnichtk) })
+        for (QWidget *w :
+             {static_cast<QWidget *>(lblNichtzahn), static_cast<QWidget *>(txtnichtz),
+              static_cast<QWidget *>(lblNichtKiefer), static_cast<QWidget *>(txtnichtk)})
             w->setVisible(true);
 }
 
@@ -178,9 +202,15 @@ void Main::txtnichtz_Mousedown()
     setzeHoehe(txtnichtz, 750);
 }
 
-void Main::txtnichtz_Mouseup() { setzeHoehe(txtnichtz, 285); }
+void Main::txtnichtz_Mouseup()
+{
+    setzeHoehe(txtnichtz, 285);
+}
 
-void Main::txtnichtz_LostFocus() { txtnichtz->setPlainText(nichtz_text); }
+void Main::txtnichtz_LostFocus()
+{
+    txtnichtz->setPlainText(nichtz_text);
+}
 
 void Main::txtnichtk_Mousedown()
 {
@@ -188,6 +218,12 @@ void Main::txtnichtk_Mousedown()
     setzeHoehe(txtnichtk, 750);
 }
 
-void Main::txtnichtk_Mouseup() { setzeHoehe(txtnichtk, 285); }
+void Main::txtnichtk_Mouseup()
+{
+    setzeHoehe(txtnichtk, 285);
+}
 
-void Main::txtnichtk_LostFocus() { txtnichtk->setPlainText(nichtk_text); }
+void Main::txtnichtk_LostFocus()
+{
+    txtnichtk->setPlainText(nichtk_text);
+}

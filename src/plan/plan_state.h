@@ -36,6 +36,6 @@ struct PlanState
     std::array<std::int64_t, 4> grenzen(int row) const
     {
         const auto &w = planwert[row];
-        return { w[10], w[11], w[12], w[13] };
+        return {w[10], w[11], w[12], w[13]};
     }
 };

@@ -62,19 +62,37 @@ inline QStringList testKatalog()
     auto zeile = [](const QStringList &felder) { return felder.join(u'\t'); };
     QStringList z;
     z << QStringLiteral("Nr\tBefund\tInfo1\tInfo2");
-    z << zeile({ "1", "1 -Erhaltungswürdiger Zahn", "", "", "", "", "", "", "", "", "", "",
-                 "Überschrift z", "Überschrift k" });
-    z << zeile({ "1.1", "Krone je Zahn", "weitgehende Zerstörung, je Zahn", "zählt je Zahn",
-                 "61,78", "70.06", "75", "100", "32", "-1", "-1", "-1", "13b 13c", "kein OK-Verband",
-                 "", "", "20a", "Krone", "0010", "Modell" });
-    z << zeile({ "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "-19", "Provisorium" });
-    z << zeile({ "3.1", "Lücke je Kiefer", "Freiend, je Kiefer", "", "496,80", "579,6", "621",
-                 "828", "-1", "-1", "1", "-1", "", "" });
-    z << zeile({ "2", "2 -Zahnbegrenzte Lücken", "", "" });
-    z << zeile({ "2.1", "Brücke", "je Lücke", "", "487,04", "568,22", "608,81", "811,74", "",
-                 "", "", "", "", "" });
-    z << zeile({ "9.9", "Ohne Betrag", "Betrag nicht im Katalog", "", "", "", "", "", "-1", "-1",
-                 "-1", "-1", "", "" });
+    z << zeile({"1", "1 -Erhaltungswürdiger Zahn", "", "", "", "", "", "", "", "", "", "",
+                "Überschrift z", "Überschrift k"});
+    z << zeile({"1.1",
+                "Krone je Zahn",
+                "weitgehende Zerstörung, je Zahn",
+                "zählt je Zahn",
+                "61,78",
+                "70.06",
+                "75",
+                "100",
+                "32",
+                "-1",
+                "-1",
+                "-1",
+                "13b 13c",
+                "kein OK-Verband",
+                "",
+                "",
+                "20a",
+                "Krone",
+                "0010",
+                "Modell"});
+    z << zeile(
+        {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "-19", "Provisorium"});
+    z << zeile({"3.1", "Lücke je Kiefer", "Freiend, je Kiefer", "", "496,80", "579,6", "621", "828",
+                "-1", "-1", "1", "-1", "", ""});
+    z << zeile({"2", "2 -Zahnbegrenzte Lücken", "", ""});
+    z << zeile({"2.1", "Brücke", "je Lücke", "", "487,04", "568,22", "608,81", "811,74", "", "", "",
+                "", "", ""});
+    z << zeile({"9.9", "Ohne Betrag", "Betrag nicht im Katalog", "", "", "", "", "", "-1", "-1",
+                "-1", "-1", "", ""});
     return z;
 }
 
@@ -103,10 +121,10 @@ public:
 
     static QList<QPair<QString, QByteArray>> standardDateien()
     {
-        return { { QStringLiteral("bef.txt"), alsDatei(testKatalog()) },
-                 { QStringLiteral("hilfe.txt"), alsDatei({ QStringLiteral("Hilfe Zeile 1"),
-                                                           QStringLiteral("Zeile 2") }) },
-                 { QStringLiteral("Anmerk.txt"), alsDatei({ QStringLiteral("Regeln") }) } };
+        return {{QStringLiteral("bef.txt"), alsDatei(testKatalog())},
+                {QStringLiteral("hilfe.txt"),
+                 alsDatei({QStringLiteral("Hilfe Zeile 1"), QStringLiteral("Zeile 2")})},
+                {QStringLiteral("Anmerk.txt"), alsDatei({QStringLiteral("Regeln")})}};
     }
 
     Main &w() { return *fenster; }
@@ -117,7 +135,8 @@ public:
     {
         QListWidget *l = fenster->befwahl[0];
         l->scrollToItem(l->item(eintrag));
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(eintrag)).center());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->item(eintrag)).center());
     }
     void klick(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     // Click into a region box and type; the text is evaluated when the box loses the focus.

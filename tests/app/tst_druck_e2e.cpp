@@ -9,18 +9,18 @@
 
 #include <QDeadlineTimer>
 
-#include <algorithm>
 #include <QPrinterInfo>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 const QString ablage = QStringLiteral("/var/spool/pdfsave");
 
 QStringList auftragsDateien()
 {
-    return QDir(ablage).entryList({ QStringLiteral("job-*.pdf") }, QDir::Files);
+    return QDir(ablage).entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
 }
 
 // Waits for the job whose words contain the mark.
@@ -57,7 +57,8 @@ void TstDruckE2e::echterDrucker()
 {
     if (!QPrinterInfo::availablePrinterNames().contains(QStringLiteral("PDFSAVE")))
         QFAIL("The print queue PDFSAVE is missing: run scripts/einrichten.sh test");
-    QVERIFY2(pdftotextVorhanden(), "pdftotext (poppler-utils) is missing: run scripts/einrichten.sh test");
+    QVERIFY2(pdftotextVorhanden(),
+             "pdftotext (poppler-utils) is missing: run scripts/einrichten.sh test");
     qputenv("PRINTER", "PDFSAVE");
     const QStringList liste = auftragsDateien();
     const QSet<QString> vorher(liste.cbegin(), liste.cend());
@@ -100,14 +101,26 @@ void TstDruckE2e::echterDrucker()
         double spalte;
     };
     const QList<Erwartet> erwartet = {
-        { "Muster", 1 },          { "Kalvomat", 4 },         { "Summen", 3 },
-        { "geschätzte", 6 },      { "Härtefall", 2 },        { "ohne", 2 },
-        { "Werte", 1.0 },
-        { "Festzuschuss:", 0 },   { "1.1", 3 },              { "Regelversorgung:", 0 },
-        { "BEMA", 2 },            { "!", 3 },                { "19", 4 },
-        { "Provisorium", 5 },     { "20a", 4 },              { "Krone", 5 },
-        { "Regelversorgung:", 0 }, { "BEL", 2 },             { "0010", 4 },
-        { "Modell", 5 },
+        {"Muster", 1},
+        {"Kalvomat", 4},
+        {"Summen", 3},
+        {"geschätzte", 6},
+        {"Härtefall", 2},
+        {"ohne", 2},
+        {"Werte", 1.0},
+        {"Festzuschuss:", 0},
+        {"1.1", 3},
+        {"Regelversorgung:", 0},
+        {"BEMA", 2},
+        {"!", 3},
+        {"19", 4},
+        {"Provisorium", 5},
+        {"20a", 4},
+        {"Krone", 5},
+        {"Regelversorgung:", 0},
+        {"BEL", 2},
+        {"0010", 4},
+        {"Modell", 5},
     };
     qsizetype ab = 0;
     for (const Erwartet &e : erwartet) {
@@ -118,8 +131,12 @@ void TstDruckE2e::echterDrucker()
         const double x = pdf.woerter[i].xMin;
         // " Werte" starts with a blank; everything else starts at its column.
         const double soll = rand + e.spalte * U;
-        QVERIFY2(x >= soll - 0.5 && x <= soll + 6, qPrintable(QStringLiteral("%1 at %2 pt, column %3 is %4 pt")
-                                                                 .arg(e.wort).arg(x).arg(e.spalte).arg(soll)));
+        QVERIFY2(x >= soll - 0.5 && x <= soll + 6,
+                 qPrintable(QStringLiteral("%1 at %2 pt, column %3 is %4 pt")
+                                .arg(e.wort)
+                                .arg(x)
+                                .arg(e.spalte)
+                                .arg(soll)));
         ab = i + 1;
     }
     // "Bonus 20%" and "Bonus 30%" start at 2 U; the "Bonus" of "ohne Bonus" does not.
@@ -131,7 +148,8 @@ void TstDruckE2e::echterDrucker()
     // The region ends at 2.8 U.
     const PdfWort *region = pdf.wort("21");
     QVERIFY(region);
-    QVERIFY2(qAbs(region->xMax - (rand + 2.8 * U)) < 1.5, qPrintable(QString::number(region->xMax)));
+    QVERIFY2(qAbs(region->xMax - (rand + 2.8 * U)) < 1.5,
+             qPrintable(QString::number(region->xMax)));
     QVERIFY(pdf.wort("210,18"));
     QVERIFY(pdf.wort(kennung));
 }

@@ -56,32 +56,55 @@ void TstFensterControls::texteWieEntworfen_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Regel") << "cmdAnmerk" << "Regel";
-    QTest::newRow("Zahn") << "lblNichtzahn" << "am gleichen Zahn nicht abrechenbar:";
-    QTest::newRow("Kiefer") << "lblNichtKiefer" << "im gleichen Kiefer nicht abrechenbar:";
-    QTest::newRow("Bild") << "lblvelmarBild" << "velmar";
-    QTest::newRow("Druckrahmen") << "drkframe" << "Drucken";
-    QTest::newRow("Drucken") << "cmdDrucken" << "Drucken";
-    QTest::newRow("Hilfe") << "cmdHilfe" << "Hilfe";
-    QTest::newRow("AufAb two, six, three blanks") << "cmdAufAb" << "  800      X   600";
-    QTest::newRow("Patient") << "Patient" << "Beispiel,Anton";
-    QTest::newRow("Eigenanteil blank before colon") << "lblEigenanteil"
-                                                    << "geschätzter Eigenanteil an Regelversorgung :";
-    QTest::newRow("Summen") << "lblsumfest" << "Summen Festzuschüsse:";
+    QTest::newRow("Regel") << "cmdAnmerk"
+                           << "Regel";
+    QTest::newRow("Zahn") << "lblNichtzahn"
+                          << "am gleichen Zahn nicht abrechenbar:";
+    QTest::newRow("Kiefer") << "lblNichtKiefer"
+                            << "im gleichen Kiefer nicht abrechenbar:";
+    QTest::newRow("Bild") << "lblvelmarBild"
+                          << "velmar";
+    QTest::newRow("Druckrahmen") << "drkframe"
+                                 << "Drucken";
+    QTest::newRow("Drucken") << "cmdDrucken"
+                             << "Drucken";
+    QTest::newRow("Hilfe") << "cmdHilfe"
+                           << "Hilfe";
+    QTest::newRow("AufAb two, six, three blanks") << "cmdAufAb"
+                                                  << "  800      X   600";
+    QTest::newRow("Patient") << "Patient"
+                             << "Beispiel,Anton";
+    QTest::newRow("Eigenanteil blank before colon")
+        << "lblEigenanteil"
+        << "geschätzter Eigenanteil an Regelversorgung :";
+    QTest::newRow("Summen") << "lblsumfest"
+                            << "Summen Festzuschüsse:";
 }
 
 QWidget *control(Main &w, const QString &name)
 {
     const QMap<QString, QWidget *> m = {
-        { "txtanmerk", w.txtanmerk }, { "cmdAnmerk", w.cmdAnmerk }, { "txtnichtz", w.txtnichtz },
-        { "txtnichtk", w.txtnichtk }, { "lblNichtzahn", w.lblNichtzahn },
-        { "lblNichtKiefer", w.lblNichtKiefer }, { "FrameVelmar", w.FrameVelmar },
-        { "lblVelmar", w.lblVelmar }, { "lblvelmarBild", w.lblvelmarBild }, { "drkframe", w.drkframe },
-        { "txtHilfe", w.txtHilfe }, { "cmdDrucken", w.cmdDrucken }, { "cmdHilfe", w.cmdHilfe },
-        { "cmdAufAb", w.cmdAufAb }, { "Patient", w.Patient }, { "lblEigenanteil", w.lblEigenanteil },
-        { "lblsumfest", w.lblsumfest }, { "lblbefund0", w.lblbefund[0] },
-        { "lblbefund1", w.lblbefund[1] }, { "lblbefund2", w.lblbefund[2] },
-        { "lblbefund3", w.lblbefund[3] },
+        {"txtanmerk", w.txtanmerk},
+        {"cmdAnmerk", w.cmdAnmerk},
+        {"txtnichtz", w.txtnichtz},
+        {"txtnichtk", w.txtnichtk},
+        {"lblNichtzahn", w.lblNichtzahn},
+        {"lblNichtKiefer", w.lblNichtKiefer},
+        {"FrameVelmar", w.FrameVelmar},
+        {"lblVelmar", w.lblVelmar},
+        {"lblvelmarBild", w.lblvelmarBild},
+        {"drkframe", w.drkframe},
+        {"txtHilfe", w.txtHilfe},
+        {"cmdDrucken", w.cmdDrucken},
+        {"cmdHilfe", w.cmdHilfe},
+        {"cmdAufAb", w.cmdAufAb},
+        {"Patient", w.Patient},
+        {"lblEigenanteil", w.lblEigenanteil},
+        {"lblsumfest", w.lblsumfest},
+        {"lblbefund0", w.lblbefund[0]},
+        {"lblbefund1", w.lblbefund[1]},
+        {"lblbefund2", w.lblbefund[2]},
+        {"lblbefund3", w.lblbefund[3]},
     };
     return m.value(name);
 }
@@ -167,11 +190,12 @@ void TstFensterControls::tooltips_data()
     QTest::newRow("lblbefund(2)") << "lblbefund2" << druck;
     QTest::newRow("lblbefund(3)") << "lblbefund3" << druck;
     QTest::newRow("cmdAufAb, trailing blank")
-            << "cmdAufAb" << "verschiebt Ansicht nach oben, wenn zu groß für den Bildschirm ";
+        << "cmdAufAb"
+        << "verschiebt Ansicht nach oben, wenn zu groß für den Bildschirm ";
     QTest::newRow("lblEigenanteil")
-            << "lblEigenanteil"
-            << "schätzbar, weil die Festzuschüsse so berechnet sind, dass "
-               "Durchschnitts-Regelversorgung ohne Bonus zu 50% bezuschusst sind";
+        << "lblEigenanteil"
+        << "schätzbar, weil die Festzuschüsse so berechnet sind, dass "
+           "Durchschnitts-Regelversorgung ohne Bonus zu 50% bezuschusst sind";
 }
 
 void TstFensterControls::tooltips()
@@ -191,7 +215,7 @@ void TstFensterControls::sichtbarkeitAmStart()
     QVERIFY(!w.drkframe->isVisible());
     QVERIFY(!w.drkframe->isEnabled());
     // Locked boxes: readable and scrollable, not editable.
-    for (auto *box : { w.txtHilfe, w.txtanmerk, w.txtnichtz, w.txtnichtk })
+    for (auto *box : {w.txtHilfe, w.txtanmerk, w.txtnichtz, w.txtnichtk})
         QVERIFY(box->isReadOnly());
     QCOMPARE(w.txtHilfe->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(w.txtanmerk->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -215,9 +239,9 @@ void TstFensterControls::sichtbarkeitAmStart()
 void TstFensterControls::druckwahlKnoepfe()
 {
     Testfenster t;
-    const QStringList namen = { "nur Festzuschüsse", "BEMA je Befund", "BEL je Befund",
-                                "BEMA gesamt", "BEL gesamt", "BEMA+BEL je Befund",
-                                "BEMA+BEL gesamt", "Abbrechen" };
+    const QStringList namen = {"nur Festzuschüsse", "BEMA je Befund", "BEL je Befund",
+                               "BEMA gesamt",       "BEL gesamt",     "BEMA+BEL je Befund",
+                               "BEMA+BEL gesamt",   "Abbrechen"};
     for (int i = 0; i < 8; ++i) {
         QPushButton *k = t.w().cmdDruckwahl[i];
         QCOMPARE(k->text(), namen[i]);
@@ -237,8 +261,8 @@ void TstFensterControls::panelsLiegenUeberDenZeilen()
     const QObjectList kinder = w.children();
     auto stelle = [&](QObject *o) { return kinder.indexOf(o); };
     // Later children are drawn above earlier ones.
-    for (QWidget *panel : { static_cast<QWidget *>(w.txtHilfe), static_cast<QWidget *>(w.txtanmerk),
-                            static_cast<QWidget *>(w.drkframe) }) {
+    for (QWidget *panel : {static_cast<QWidget *>(w.txtHilfe), static_cast<QWidget *>(w.txtanmerk),
+                           static_cast<QWidget *>(w.drkframe)}) {
         QVERIFY(stelle(panel) > stelle(w.regio[19]));
         QVERIFY(stelle(panel) > stelle(w.erg_befsum[19]));
         QVERIFY(stelle(panel) > stelle(w.befwahl[0]));
@@ -271,9 +295,11 @@ void TstFensterControls::tabReihenfolge()
             w.txtHilfe->show();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(QApplication::focusWidget() == erwartet[i],
-                 qPrintable(QStringLiteral("step %1: focus on %2").arg(i).arg(
-                         QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
-                                                     : QStringLiteral("nothing"))));
+                 qPrintable(QStringLiteral("step %1: focus on %2")
+                                .arg(i)
+                                .arg(QApplication::focusWidget()
+                                         ? QApplication::focusWidget()->objectName()
+                                         : QStringLiteral("nothing"))));
     }
     // With the print frame hidden again its buttons are skipped.
     w.cmdDruckwahl_Click(7);
@@ -300,9 +326,13 @@ void TstFensterControls::listeUndGruppenAusDemKatalog()
 {
     Testfenster t;
     QListWidget *l = t.w().befwahl[0];
-    const QStringList erwartet = { "-Bitte wählen/löschen", "1 -Erhaltungswürdiger Zahn",
-                                   "Krone je Zahn", "Lücke je Kiefer", "2 -Zahnbegrenzte Lücken",
-                                   "Brücke", "Ohne Betrag" };
+    const QStringList erwartet = {"-Bitte wählen/löschen",
+                                  "1 -Erhaltungswürdiger Zahn",
+                                  "Krone je Zahn",
+                                  "Lücke je Kiefer",
+                                  "2 -Zahnbegrenzte Lücken",
+                                  "Brücke",
+                                  "Ohne Betrag"};
     QCOMPARE(l->count(), erwartet.size());
     for (int i = 0; i < erwartet.size(); ++i)
         QCOMPARE(l->item(i)->text(), erwartet[i]);
@@ -315,7 +345,7 @@ void TstFensterControls::listeUndGruppenAusDemKatalog()
 
 void TstFensterControls::fehlenderKatalog()
 {
-    Testfenster t({ { "hilfe.txt", alsDatei({ "Hilfe" }) } });
+    Testfenster t({{"hilfe.txt", alsDatei({"Hilfe"})}});
     QCOMPARE(t.w().befwahl[0]->count(), 0);
     QCOMPARE(t.gesagt.meldungen.size(), 1);
     const QString m = t.gesagt.meldungen.first();
@@ -330,19 +360,20 @@ void TstFensterControls::fehlenderKatalog()
 
 void TstFensterControls::ueberzaehligeZeilenWerdenGemeldet()
 {
-    QStringList z = { "Kopf" };
+    QStringList z = {"Kopf"};
     for (int i = 1; i <= 72; ++i)
         z << QStringLiteral("%1\tBefund %1\t\t\t1\t1\t1\t1\t-1\t-1\t-1\t-1").arg(i);
-    Testfenster t({ { "bef.txt", alsDatei(z) } });
+    Testfenster t({{"bef.txt", alsDatei(z)}});
     QCOMPARE(t.w().befwahl[0]->count(), 71);
     QCOMPARE(t.w().befwahl[0]->item(70)->text(), QString("Befund 70"));
     QCOMPARE(t.gesagt.meldungen.size(), 1);
-    QVERIFY2(t.gesagt.meldungen.first().contains("Befund 71"), qPrintable(t.gesagt.meldungen.first()));
+    QVERIFY2(t.gesagt.meldungen.first().contains("Befund 71"),
+             qPrintable(t.gesagt.meldungen.first()));
 }
 
 void TstFensterControls::leererKatalog()
 {
-    Testfenster t({ { "bef.txt", QByteArray() } });
+    Testfenster t({{"bef.txt", QByteArray()}});
     QCOMPARE(t.w().befwahl[0]->count(), 0);
     QVERIFY(t.gesagt.meldungen.isEmpty());
 }
@@ -351,13 +382,20 @@ void TstFensterControls::namenFuerBildschirmleser_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("gesprochen");
-    QTest::newRow("regio(3) is row 4") << "regio3" << "Region, Zeile 4";
-    QTest::newRow("regio(19) is row 20") << "regio19" << "Region, Zeile 20";
-    QTest::newRow("festsum(1)") << "festsum1" << "Summe Festzuschüsse, Bonus 20%";
-    QTest::newRow("eigenanteil(3)") << "eigenanteil3" << "Geschätzter Eigenanteil, Härtefall";
-    QTest::newRow("bonus(0), not Option2") << "bonus0" << "Bonusstufe ohne Bonus";
-    QTest::newRow("erg_befsum(0)") << "erg_befsum0" << "Summe, Zeile 1";
-    QTest::newRow("list") << "befwahl" << "Befundauswahl";
+    QTest::newRow("regio(3) is row 4") << "regio3"
+                                       << "Region, Zeile 4";
+    QTest::newRow("regio(19) is row 20") << "regio19"
+                                         << "Region, Zeile 20";
+    QTest::newRow("festsum(1)") << "festsum1"
+                                << "Summe Festzuschüsse, Bonus 20%";
+    QTest::newRow("eigenanteil(3)") << "eigenanteil3"
+                                    << "Geschätzter Eigenanteil, Härtefall";
+    QTest::newRow("bonus(0), not Option2") << "bonus0"
+                                           << "Bonusstufe ohne Bonus";
+    QTest::newRow("erg_befsum(0)") << "erg_befsum0"
+                                   << "Summe, Zeile 1";
+    QTest::newRow("list") << "befwahl"
+                          << "Befundauswahl";
 }
 
 void TstFensterControls::namenFuerBildschirmleser()
@@ -366,10 +404,11 @@ void TstFensterControls::namenFuerBildschirmleser()
     QFETCH(QString, gesprochen);
     Testfenster t;
     Main &w = t.w();
-    const QMap<QString, QWidget *> m = { { "regio3", w.regio[3] }, { "regio19", w.regio[19] },
-                                         { "festsum1", w.festsum[1] }, { "eigenanteil3", w.eigenanteil[3] },
-                                         { "bonus0", w.bonus[0] }, { "erg_befsum0", w.erg_befsum[0] },
-                                         { "befwahl", w.befwahl[0] } };
+    const QMap<QString, QWidget *> m = {
+        {"regio3", w.regio[3]},     {"regio19", w.regio[19]},
+        {"festsum1", w.festsum[1]}, {"eigenanteil3", w.eigenanteil[3]},
+        {"bonus0", w.bonus[0]},     {"erg_befsum0", w.erg_befsum[0]},
+        {"befwahl", w.befwahl[0]}};
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(m.value(name));
     QVERIFY(a);
     QCOMPARE(a->text(QAccessible::Name), gesprochen);
@@ -384,7 +423,7 @@ void TstFensterControls::jedesBedienelementHatEinenNamen()
     for (QWidget *c : t.w().findChildren<QWidget *>()) {
         // The controls a user reaches with Tab (not the inner parts of a list or a text box).
         const bool bedienelement = c->focusPolicy() != Qt::NoFocus
-                && (c->parentWidget() == &t.w() || c->parentWidget() == t.w().drkframe);
+            && (c->parentWidget() == &t.w() || c->parentWidget() == t.w().drkframe);
         if (!bedienelement)
             continue;
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
@@ -399,8 +438,8 @@ void TstFensterControls::autoSizePasstZurSchrift()
     Main &w = t.w();
     // Labels that size themselves fit their caption in their own font, also where the font was
     // set after the caption.
-    for (Beschriftung *l : { w.lblVelmar, w.lblsumfest, w.lblNichtzahn, w.lblNichtKiefer, w.lblBonus[3],
-                             w.festsum[0], w.lblhead[2] }) {
+    for (Beschriftung *l : {w.lblVelmar, w.lblsumfest, w.lblNichtzahn, w.lblNichtKiefer,
+                            w.lblBonus[3], w.festsum[0], w.lblhead[2]}) {
         QVERIFY(l->autoSize());
         QCOMPARE(l->size(), l->sizeHint());
     }

@@ -73,7 +73,8 @@ void TstFensterEingabe::typischeBenutzung()
     QCOMPARE(w.plan.aktzeile, 4);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.regio[4]));
     QCOMPARE(w.erg_befund[4]->palette().color(QPalette::Window), w.palette().color(QPalette::Base));
-    QCOMPARE(w.erg_befund[3]->palette().color(QPalette::Window), w.palette().color(QPalette::Button));
+    QCOMPARE(w.erg_befund[3]->palette().color(QPalette::Window),
+             w.palette().color(QPalette::Button));
 
     t.klick(w.lblBonus[1]); // the label is no button: nothing changes
     QCOMPARE(w.plan.aktbonus, 0);
@@ -210,14 +211,15 @@ void TstFensterEingabe::klickAufAnzahlWaehltZeile()
     QCOMPARE(w.plan.aktzeile, 7);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.regio[7]));
     QCOMPARE(w.erg_befund[7]->palette().color(QPalette::Window), w.palette().color(QPalette::Base));
-    QCOMPARE(w.erg_befund[2]->palette().color(QPalette::Window), w.palette().color(QPalette::Button));
+    QCOMPARE(w.erg_befund[2]->palette().color(QPalette::Window),
+             w.palette().color(QPalette::Button));
     // Row 2 was evaluated as its box lost the focus.
     QCOMPARE(w.regio[2]->text(), QString("11  12 13"));
     // Without a finding every limit is 0 and active: the row counts once, and does not show it.
     QCOMPARE(w.plan.planwert[2][9], 1);
     QCOMPARE(w.erg_anz[2]->caption(), QString());
 
-    for (const auto &feld : { w.erg_befund, w.erg_einfach, w.erg_befsum }) {
+    for (const auto &feld : {w.erg_befund, w.erg_einfach, w.erg_befsum}) {
         t.klick(feld[11]);
         QCOMPARE(w.plan.aktzeile, 11);
         t.klick(feld[4]);
@@ -264,11 +266,16 @@ void TstFensterEingabe::regionJeKiefer_data()
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("anzahl");
-    QTest::newRow("OK counts one jaw") << "ok" << "OK" << 1;
-    QTest::newRow("OK UK counts two jaws") << "OK UK" << "OK UK" << 2;
-    QTest::newRow("teeth of both jaws") << "11;12;31" << "11 12 31" << 2;
-    QTest::newRow("18UK: tooth 18 and the lower jaw") << "18uk" << "18UK" << 2;
-    QTest::newRow("deciduous 55 names nothing") << "55" << "55" << 1;
+    QTest::newRow("OK counts one jaw") << "ok"
+                                       << "OK" << 1;
+    QTest::newRow("OK UK counts two jaws") << "OK UK"
+                                           << "OK UK" << 2;
+    QTest::newRow("teeth of both jaws") << "11;12;31"
+                                        << "11 12 31" << 2;
+    QTest::newRow("18UK: tooth 18 and the lower jaw") << "18uk"
+                                                      << "18UK" << 2;
+    QTest::newRow("deciduous 55 names nothing") << "55"
+                                                << "55" << 1;
 }
 
 void TstFensterEingabe::regionJeKiefer()
@@ -320,7 +327,7 @@ void TstFensterEingabe::ausschlussfelderWachsenBeimDruecken()
     Testfenster t;
     Main &w = t.w();
     t.listeKlick(krone);
-    for (QPlainTextEdit *box : { w.txtnichtz, w.txtnichtk }) {
+    for (QPlainTextEdit *box : {w.txtnichtz, w.txtnichtk}) {
         QTest::mousePress(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(box->height(), tw(750));
         QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -361,7 +368,7 @@ void TstFensterEingabe::detailLabelsWachsenBeimDruecken()
 {
     Testfenster t;
     Main &w = t.w();
-    for (int i : { 0, 1 }) {
+    for (int i : {0, 1}) {
         const QRect vorher = w.lblbefund[i]->geometry();
         QTest::mousePress(w.lblbefund[i], Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(w.lblbefund[i]->geometry(), vorher);
@@ -376,13 +383,15 @@ void TstFensterEingabe::detailLabelsWachsenBeimDruecken()
 
     QTest::mousePress(w.lblbefund[3], Qt::MiddleButton, {}, QPoint(3, 3));
     QCOMPARE(w.lblbefund[3]->height(), tw(1500));
-    for (QWidget *c : { static_cast<QWidget *>(w.lblNichtzahn), static_cast<QWidget *>(w.txtnichtz),
-                        static_cast<QWidget *>(w.lblNichtKiefer), static_cast<QWidget *>(w.txtnichtk) })
+    for (QWidget *c :
+         {static_cast<QWidget *>(w.lblNichtzahn), static_cast<QWidget *>(w.txtnichtz),
+          static_cast<QWidget *>(w.lblNichtKiefer), static_cast<QWidget *>(w.txtnichtk)})
         QVERIFY(!c->isVisible());
     QTest::mouseRelease(w.lblbefund[3], Qt::MiddleButton, {}, QPoint(3, 3));
     QCOMPARE(w.lblbefund[3]->height(), tw(855));
-    for (QWidget *c : { static_cast<QWidget *>(w.lblNichtzahn), static_cast<QWidget *>(w.txtnichtz),
-                        static_cast<QWidget *>(w.lblNichtKiefer), static_cast<QWidget *>(w.txtnichtk) })
+    for (QWidget *c :
+         {static_cast<QWidget *>(w.lblNichtzahn), static_cast<QWidget *>(w.txtnichtz),
+          static_cast<QWidget *>(w.lblNichtKiefer), static_cast<QWidget *>(w.txtnichtk)})
         QVERIFY(c->isVisible());
 }
 
@@ -391,10 +400,10 @@ void TstFensterEingabe::zuGrosseBetraege()
     auto zeile = [](const QStringList &f) { return f.join(u'\t'); };
     const QStringList kat = {
         "Kopf",
-        zeile({ "8.1", "Riesig", "", "", "1e999", "214748,3647", "900000000000", "-7,5", "99999",
-                "-1", "-1", "-1" }),
+        zeile({"8.1", "Riesig", "", "", "1e999", "214748,3647", "900000000000", "-7,5", "99999",
+               "-1", "-1", "-1"}),
     };
-    Testfenster t({ { "bef.txt", alsDatei(kat) } });
+    Testfenster t({{"bef.txt", alsDatei(kat)}});
     Main &w = t.w();
     t.tippeRegion(0, "11 12");
     t.listeKlick(1);

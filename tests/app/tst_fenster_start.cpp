@@ -73,9 +73,12 @@ void TstFensterStart::layoutNachDemStart()
     QFETCH(QPoint, twips);
     Testfenster t;
     Main &w = t.w();
-    QMap<QString, QWidget *> m = { { "Patient", w.Patient }, { "lblsumfest", w.lblsumfest },
-                                   { "lblEigenanteil", w.lblEigenanteil }, { "befwahl", w.befwahl[0] },
-                                   { "befgr0", w.befgr[0] }, { "befgr7", w.befgr[7] } };
+    QMap<QString, QWidget *> m = {{"Patient", w.Patient},
+                                  {"lblsumfest", w.lblsumfest},
+                                  {"lblEigenanteil", w.lblEigenanteil},
+                                  {"befwahl", w.befwahl[0]},
+                                  {"befgr0", w.befgr[0]},
+                                  {"befgr7", w.befgr[7]}};
     for (int i = 0; i < 4; ++i) {
         m.insert(QStringLiteral("festsum%1").arg(i), w.festsum[i]);
         m.insert(QStringLiteral("eigenanteil%1").arg(i), w.eigenanteil[i]);
@@ -113,8 +116,9 @@ void TstFensterStart::zeilenLayout()
 void TstFensterStart::spaltenkoepfe()
 {
     Testfenster t;
-    const QStringList titel = { "Befundauswahl", "Region", "Nr+ Befund", "Anzahl", "Einfach", "Summe" };
-    const int links[6] = { 200, 4200, 5300, 7000, 8000, 9000 };
+    const QStringList titel = {"Befundauswahl", "Region",  "Nr+ Befund",
+                               "Anzahl",        "Einfach", "Summe"};
+    const int links[6] = {200, 4200, 5300, 7000, 8000, 9000};
     for (int i = 0; i < 6; ++i) {
         Beschriftung *k = t.w().lblhead[i];
         QCOMPARE(k->caption(), titel[i]);
@@ -152,7 +156,7 @@ void TstFensterStart::ersteBerechnung()
 
 void TstFensterStart::gruppenlabelsAuchOhneUeberschriften()
 {
-    Testfenster t({ { "bef.txt", alsDatei({ "Kopf", "1.1\tKrone\t\t\t1\t1\t1\t1" }) } });
+    Testfenster t({{"bef.txt", alsDatei({"Kopf", "1.1\tKrone\t\t\t1\t1\t1\t1"})}});
     for (int k = 0; k < 8; ++k) {
         QCOMPARE(t.w().befgr[k]->caption(), QString());
         QCOMPARE(t.w().befgr[k]->pos(), QPoint(tw(300), tw(7200 + 330 * k)));
@@ -161,14 +165,14 @@ void TstFensterStart::gruppenlabelsAuchOhneUeberschriften()
 
 void TstFensterStart::hilfeTextMitCrLf()
 {
-    Testfenster t({ { "bef.txt", alsDatei({ "Kopf" }) }, { "hilfe.txt", QByteArray("A\r\nB") } });
+    Testfenster t({{"bef.txt", alsDatei({"Kopf"})}, {"hilfe.txt", QByteArray("A\r\nB")}});
     QCOMPARE(t.w().hilfeText, QString("A\r\nB\r\n"));
     QCOMPARE(t.w().txtHilfe->toPlainText(), QString("A\nB\n"));
 }
 
 void TstFensterStart::hilfeFehlt()
 {
-    Testfenster t({ { "bef.txt", alsDatei({ "Kopf" }) } });
+    Testfenster t({{"bef.txt", alsDatei({"Kopf"})}});
     QVERIFY(t.w().isVisible());
     const QString hilfe = t.w().txtHilfe->toPlainText();
     QVERIFY2(hilfe.contains("„hilfe.txt“") && hilfe.contains("nicht gefunden"), qPrintable(hilfe));
@@ -177,7 +181,7 @@ void TstFensterStart::hilfeFehlt()
 
 void TstFensterStart::anmerkWirdAngelegt()
 {
-    Testfenster t({ { "bef.txt", alsDatei({ "Kopf" }) } });
+    Testfenster t({{"bef.txt", alsDatei({"Kopf"})}});
     QFile f(t.pfad("Anmerk.txt"));
     QVERIFY(f.exists());
     QCOMPARE(f.size(), 0);
@@ -187,8 +191,9 @@ void TstFensterStart::anmerkWirdAngelegt()
 
 void TstFensterStart::anmerkBleibtUnveraendert()
 {
-    const QByteArray inhalt("Regel \x84" "eins\x93\r\nzwei ohne Ende");
-    Testfenster t({ { "bef.txt", alsDatei({ "Kopf" }) }, { "Anmerk.txt", inhalt } });
+    const QByteArray inhalt("Regel \x84"
+                            "eins\x93\r\nzwei ohne Ende");
+    Testfenster t({{"bef.txt", alsDatei({"Kopf"})}, {"Anmerk.txt", inhalt}});
     QFile f(t.pfad("Anmerk.txt"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), inhalt);
@@ -219,8 +224,8 @@ void TstFensterStart::bildschirmUmschalter()
     Main &w = t.w();
     const int links = w.x();
     const QSize groesse = w.size();
-    const QStringList beschriftung = { "rauf", "runter", "rauf" };
-    const int oben[3] = { tw(-2000), 0, tw(-2000) };
+    const QStringList beschriftung = {"rauf", "runter", "rauf"};
+    const int oben[3] = {tw(-2000), 0, tw(-2000)};
     for (int k = 0; k < 3; ++k) {
         t.klick(w.cmdAufAb);
         QCOMPARE(w.y(), oben[k]);
@@ -288,7 +293,7 @@ void TstFensterStart::supportSeiteFehlt()
     QCOMPARE(t.gesagt.meldungen.size(), 1);
     QVERIFY(t.gesagt.meldungen.first().contains("linkzuvelmar.html"));
     QVERIFY(t.gesagt.meldungen.first().contains(
-            QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
     QCOMPARE(t.w().windowTitle(), titel);
 }
 
