@@ -24,6 +24,7 @@ run: setup build
 	cd beispiel && ../$(BUILD)/src/app/kalvomat
 
 test: setup-test build build-san
+	scripts/format_pruefen.sh
 	cd $(BUILD) && ctest --output-on-failure
 	cd $(BUILD_SAN) && ctest --output-on-failure
 	scripts/rauchtest.sh $(BUILD)/src/app/kalvomat
