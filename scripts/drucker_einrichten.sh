@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Sets up printing for the tests, and only what is missing:
-#   - CUPS (cups, cups-client) and the Generic PDF PPD (cups-filters),
+# Sets up printing for the tests, and only what is missing (the packages cups, cups-client and
+# cups-filters are installed by scripts/einrichten.sh test, which calls this script):
 #   - a running cupsd (there is no systemd here; the daemon is started directly),
 #   - the backend "pdfsave" (source: scripts/cups-backend-pdfsave), which keeps every job as a file
 #     /var/spool/pdfsave/job-<id>.pdf,
 #   - the queue PDFSAVE on it (Generic PDF PPD, A4, no PJL around the PDF), enabled and accepting
 #     jobs.
 # The system's default printer is left as it is: the tests pick the queue with PRINTER=PDFSAVE.
-# Called by scripts/einrichten.sh test; may be run on its own, as often as wanted.
+# May be run again on its own, as often as wanted.
 set -euo pipefail
 export LC_ALL=C # lpstat answers in the user's language otherwise
 hier=$(cd "$(dirname "$0")" && pwd)
@@ -26,21 +26,9 @@ als_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# 1. Packages.
-fehlend=()
-for p in cups cups-client cups-filters; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        fehlend+=("$p")
-    fi
-done
-if [ ${#fehlend[@]} -gt 0 ]; then
-    echo "Installiere: ${fehlend[*]}"
-    als_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    als_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${fehlend[@]}"
-fi
+# 1. The PDF driver that the queue uses.
 if [ ! -f "$ppd_datei" ]; then
-    echo "Fehler: $ppd_datei fehlt, obwohl cups-filters installiert ist." >&2
+    echo "Fehler: $ppd_datei fehlt; scripts/einrichten.sh test installiert cups-filters." >&2
     exit 1
 fi
 

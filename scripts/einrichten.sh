@@ -13,7 +13,7 @@ als_root() {
 
 pakete=(build-essential cmake qt6-base-dev fonts-liberation2 xdg-utils)
 if [ "$modus" = test ]; then
-    pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client clang-format)
+    pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client cups-filters clang-format)
     # The Debian package: dpkg-shlibdeps derives its library dependencies, with file and objdump.
     pakete+=(dpkg-dev file binutils)
     # The fuzzers: clang with its sanitizer and libFuzzer runtimes (only recommended by clang,
