@@ -15,6 +15,15 @@ public:
     virtual bool frage(const QString &text) = 0;
     // A file name to save a report as PDF under; empty when the user cancels.
     virtual QString pdfSpeicherort() = 0;
+    // The file to save the plan in, starting from the suggested name; empty when the user
+    // cancels. The questions below answer "cancelled" unless a dialog set overrides them.
+    virtual QString planSpeicherort(const QString &vorschlag)
+    {
+        Q_UNUSED(vorschlag);
+        return QString();
+    }
+    // The plan file to open; empty when the user cancels.
+    virtual QString planDatei() { return QString(); }
 };
 
 // Real message boxes and the file dialog, centred on the window.
@@ -25,6 +34,8 @@ public:
     void meldung(const QString &text) override;
     bool frage(const QString &text) override;
     QString pdfSpeicherort() override;
+    QString planSpeicherort(const QString &vorschlag) override;
+    QString planDatei() override;
 
 private:
     QWidget *fenster_;

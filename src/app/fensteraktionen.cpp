@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <utility>
+
 void Main::cmdHilfe_Click()
 {
     txtHilfe->setVisible(txtHilfe->isHidden());
@@ -54,6 +56,7 @@ void Main::lblVelmar_Click()
 
 void Main::cmdDrucken_Click()
 {
+    pdfWahl_ = false;
     druckwahl_zeigen();
 }
 
@@ -67,8 +70,13 @@ void Main::druckwahl_zeigen()
 void Main::cmdDruckwahl_Click(int Index)
 {
     // The frame stays on screen while the report prints.
-    if (Index >= 0 && Index <= 6)
-        druck(Index);
+    const bool alsPdf = std::exchange(pdfWahl_, false);
+    if (Index >= 0 && Index <= 6) {
+        if (alsPdf)
+            pdf_schreiben(Index);
+        else
+            druck(Index);
+    }
     drkframe->setEnabled(false);
     drkframe->setVisible(false);
 }
@@ -101,6 +109,11 @@ void Main::druck(int incl)
             QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
                            "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
         return;
+    pdf_schreiben(incl);
+}
+
+void Main::pdf_schreiben(int incl)
+{
     const QString pfad = dialoge_->pdfSpeicherort();
     if (pfad.isEmpty())
         return;

@@ -412,6 +412,7 @@ void Main::ereignisseVerbinden()
     // Ctrl+Q ends the program, as in other desktop programs.
     auto *ende = new QShortcut(QKeySequence::Quit, this);
     connect(ende, &QShortcut::activated, this, &QWidget::close);
+    aktionenAnlegen();
 }
 
 namespace {

@@ -10,7 +10,8 @@
 //                       help and rules texts;
 //  - planeingabe.cpp    plan entry: region boxes, finding list, bonus levels, result labels,
 //                       exclusion boxes and detail labels; the arithmetic itself is the core's;
-//  - fensteraktionen.cpp  help/rules panels, screen toggle, support link, print choice and run.
+//  - fensteraktionen.cpp  help/rules panels, screen toggle, support link, print choice and run;
+//  - planablage.cpp     saving and opening plan files, reports as PDF files, the context menu.
 // Controls are public, as on a form: the tests read them like a user looks at the window.
 
 #include "katalog/katalog.h"
@@ -30,6 +31,7 @@
 #include <memory>
 
 class Beschriftung;
+class QAction;
 class Dialoge;
 class Druckflaeche;
 class Seitenoeffner;
@@ -96,6 +98,15 @@ public:
     void cmdDruckwahl_Click(int Index);
     void druck(int incl);
 
+    // Plan files and PDF reports (Strg+S, Strg+O, Strg+P and the context menu)
+    void plan_speichern();
+    void plan_oeffnen();
+    void pdf_wahl_zeigen();
+    void pdf_schreiben(int incl);
+    QAction *aktOeffnen = nullptr;
+    QAction *aktSpeichern = nullptr;
+    QAction *aktPdf = nullptr;
+
     // Controls
     QPlainTextEdit *txtanmerk = nullptr;
     QPushButton *cmdAnmerk = nullptr;
@@ -151,6 +162,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void contextMenuEvent(QContextMenuEvent *ereignis) override;
 
 private:
     void controlsAnlegen();
@@ -166,12 +178,15 @@ private:
     QString geldText(Geld betrag) const;
     void rowAnzeigen(int row);
     bool drucken(Druckflaeche &flaeche, int incl);
+    void aktionenAnlegen();
+    void befundWaehlen(int i);
 
     int zeileYBasis_ = 0;
     int spalteXBasis_ = 0;
     bool ersterFokusErhalten_ = false;
     bool listeMausDruck_ = false;
     bool auswahlPerTaste_ = false;
+    bool pdfWahl_ = false; // the print choice shown writes a PDF file instead of printing
     std::unique_ptr<Dialoge> dialoge_;
     std::unique_ptr<Seitenoeffner> seitenoeffner_;
     std::function<std::unique_ptr<Druckflaeche>()> druckerFabrik_;

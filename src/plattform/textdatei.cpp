@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
-std::optional<QByteArray> dateiLesen(const QString &pfad)
+std::optional<QByteArray> dateiLesen(const QString &pfad, qint64 hoechstens)
 {
     // isFile() is true only for plain files (also behind a symbolic link).
     if (pfad.isEmpty() || !QFileInfo(pfad).isFile())
@@ -11,7 +12,7 @@ std::optional<QByteArray> dateiLesen(const QString &pfad)
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray inhalt = datei.readAll();
+    QByteArray inhalt = hoechstens >= 0 ? datei.read(hoechstens + 1) : datei.readAll();
     if (datei.error() != QFileDevice::NoError)
         return std::nullopt;
     return inhalt;
@@ -31,4 +32,19 @@ bool leerAnlegenFallsFehlt(const QString &pfad)
         return true;
     }
     return QFileInfo(pfad).isFile();
+}
+
+QString dateiErsetzen(const QString &pfad, const QByteArray &inhalt)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return datei.errorString();
+    if (datei.write(inhalt) != inhalt.size()) {
+        const QString grund = datei.errorString();
+        datei.cancelWriting();
+        return grund;
+    }
+    if (!datei.commit())
+        return datei.errorString();
+    return QString();
 }

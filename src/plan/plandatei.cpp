@@ -1,0 +1,228 @@
+#include "plan/plandatei.h"
+
+#include "katalog/katalog.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace plandatei {
+
+namespace {
+
+const QString formatName = QStringLiteral("kalvomat-plan");
+// Every whole number up to 2^53 is exact in a JSON number.
+constexpr double groessteZahl = 9007199254740992.0;
+// As much as a text box of the window holds.
+constexpr qsizetype laengsterText = 32767;
+
+QJsonValue betragAlsJson(Geld betrag)
+{
+    if (betrag == geld::ungueltig || std::abs(static_cast<double>(betrag)) > groessteZahl)
+        return QJsonValue(QJsonValue::Null);
+    return QJsonValue(static_cast<qint64>(betrag));
+}
+
+bool ganzeZahl(const QJsonValue &v, double kleinste, double groesste, std::int64_t &zahl)
+{
+    if (!v.isDouble())
+        return false;
+    const double d = v.toDouble();
+    if (!(d >= kleinste && d <= groesste) || d != std::floor(d))
+        return false;
+    zahl = static_cast<std::int64_t>(d);
+    return true;
+}
+
+bool text(const QJsonObject &o, const QString &name, QString &ziel)
+{
+    const QJsonValue v = o.value(name);
+    if (!v.isString() || v.toString().size() > laengsterText)
+        return false;
+    ziel = v.toString();
+    return true;
+}
+
+QString zeileLesen(const QJsonValue &wert, int nr, Zeile &z)
+{
+    const QString zeile = QStringLiteral("Zeile %1: ").arg(nr);
+    if (!wert.isObject())
+        return zeile + QStringLiteral("Der Eintrag ist keine Planzeile.");
+    const QJsonObject o = wert.toObject();
+    for (const auto &[name, ziel] : {std::pair {QStringLiteral("region"), &z.region},
+                                     std::pair {QStringLiteral("befundnummer"), &z.befnr},
+                                     std::pair {QStringLiteral("befundtext"), &z.beftext}})
+        if (!text(o, name, *ziel))
+            return zeile
+                + QStringLiteral("„%1“ fehlt oder ist kein Text bis %2 Zeichen.")
+                      .arg(name)
+                      .arg(laengsterText);
+    const QJsonArray betraege = o.value(QStringLiteral("betraege")).toArray();
+    if (betraege.size() != PlanState::stufen)
+        return zeile + QStringLiteral("„betraege“ braucht vier Beträge.");
+    for (int b = 0; b < PlanState::stufen; ++b) {
+        if (betraege.at(b).isNull())
+            z.betrag[b] = geld::ungueltig;
+        else if (!ganzeZahl(betraege.at(b), -groessteZahl, groessteZahl, z.betrag[b]))
+            return zeile + QStringLiteral("„betraege“ enthält etwas anderes als ganze Zahlen.");
+    }
+    if (!ganzeZahl(o.value(QStringLiteral("anzahl")), 0, groessteZahl, z.anzahl))
+        return zeile + QStringLiteral("„anzahl“ ist keine ganze Zahl ab 0.");
+    return QString();
+}
+
+Gelesen fehler(const QString &grund)
+{
+    return Gelesen {std::nullopt, grund};
+}
+
+QString betraegeText(const std::array<Geld, PlanState::stufen> &betrag)
+{
+    QStringList t;
+    for (Geld g : betrag)
+        t << geld::text(g, geld::anzeigeLocale());
+    return t.join(QStringLiteral(" | "));
+}
+
+} // namespace
+
+QByteArray alsJson(const Plan &plan)
+{
+    // Empty rows at the end are left out; a shorter list means empty rows.
+    int anzahlZeilen = PlanState::zeilen;
+    while (anzahlZeilen > 0 && plan.zeilen[anzahlZeilen - 1] == Zeile {})
+        --anzahlZeilen;
+    QJsonArray zeilen;
+    for (int row = 0; row < anzahlZeilen; ++row) {
+        const Zeile &z = plan.zeilen[row];
+        QJsonArray betraege;
+        for (Geld g : z.betrag)
+            betraege.append(betragAlsJson(g));
+        zeilen.append(QJsonObject {{QStringLiteral("region"), z.region},
+                                   {QStringLiteral("befundnummer"), z.befnr},
+                                   {QStringLiteral("befundtext"), z.beftext},
+                                   {QStringLiteral("betraege"), betraege},
+                                   {QStringLiteral("anzahl"), static_cast<qint64>(z.anzahl)}});
+    }
+    const QJsonObject wurzel {{QStringLiteral("format"), formatName},
+                              {QStringLiteral("version"), formatVersion},
+                              {QStringLiteral("patient"), plan.patient},
+                              {QStringLiteral("bonusstufe"), plan.bonusstufe},
+                              {QStringLiteral("zeilen"), zeilen}};
+    return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
+}
+
+Gelesen lesen(const QByteArray &bytes)
+{
+    if (bytes.size() > hoechsteGroesse)
+        return fehler(QStringLiteral("Die Datei ist größer als 1 MB und damit keine Plandatei."));
+    QByteArray json = bytes;
+    if (json.startsWith("\xEF\xBB\xBF"))
+        json.remove(0, 3);
+    QJsonParseError fehlerStelle;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &fehlerStelle);
+    if (fehlerStelle.error != QJsonParseError::NoError)
+        return fehler(QStringLiteral("Die Datei ist keine gültige JSON-Datei (Fehler bei Byte %1).")
+                          .arg(fehlerStelle.offset));
+    const QJsonObject o = doc.object();
+    if (!doc.isObject() || o.value(QStringLiteral("format")).toString() != formatName)
+        return fehler(QStringLiteral("Die Datei ist keine Plandatei von Kalvomat."));
+
+    std::int64_t version = 0;
+    if (!ganzeZahl(o.value(QStringLiteral("version")), 1, groessteZahl, version))
+        return fehler(QStringLiteral("Die Plandatei nennt keine gültige Formatversion."));
+    if (version > formatVersion)
+        return fehler(QStringLiteral("Die Plandatei hat die Formatversion %1; dieses Kalvomat "
+                                     "liest Version %2. Öffnen Sie sie mit einer neueren "
+                                     "Version des Programms.")
+                          .arg(version)
+                          .arg(formatVersion));
+
+    Plan plan;
+    if (!text(o, QStringLiteral("patient"), plan.patient))
+        return fehler(QStringLiteral("Der Patientenname fehlt oder ist kein Text bis %1 Zeichen.")
+                          .arg(laengsterText));
+    std::int64_t stufe = 0;
+    if (!ganzeZahl(o.value(QStringLiteral("bonusstufe")), 0, PlanState::stufen - 1, stufe))
+        return fehler(QStringLiteral("Die Bonusstufe ist nicht 0, 1, 2 oder 3."));
+    plan.bonusstufe = static_cast<int>(stufe);
+
+    const QJsonValue zeilen = o.value(QStringLiteral("zeilen"));
+    if (!zeilen.isArray())
+        return fehler(QStringLiteral("Die Planzeilen fehlen."));
+    const QJsonArray liste = zeilen.toArray();
+    if (liste.size() > PlanState::zeilen)
+        return fehler(QStringLiteral("Die Plandatei hat %1 Zeilen; ein Plan hat höchstens %2.")
+                          .arg(liste.size())
+                          .arg(PlanState::zeilen));
+    for (int row = 0; row < liste.size(); ++row) {
+        const QString grund = zeileLesen(liste.at(row), row + 1, plan.zeilen[row]);
+        if (!grund.isEmpty())
+            return fehler(grund);
+    }
+    return Gelesen {plan, QString()};
+}
+
+int befundSuchen(const Katalog &katalog, const QString &befnr, const QString &beftext)
+{
+    for (int i = 1; i <= katalog.anzahlBefunde(); ++i) {
+        const Befund &b = katalog.befund(i);
+        if (b.befnr == befnr && b.beftext == beftext && !katalog.istUeberschrift(i))
+            return i;
+    }
+    return 0;
+}
+
+QStringList abweichungen(const Plan &gespeichert, const PlanState &heute)
+{
+    QStringList zeilen;
+    for (int row = 0; row < PlanState::zeilen; ++row) {
+        const Zeile &z = gespeichert.zeilen[row];
+        if (z.beftext.trimmed().isEmpty())
+            continue;
+        const QString befund = QStringLiteral("Zeile %1: Befund %2 „%3“")
+                                   .arg(row + 1)
+                                   .arg(z.befnr.trimmed(), z.beftext);
+        const auto &w = heute.planwert[row];
+        std::array<Geld, PlanState::stufen> betrag {};
+        std::copy(w.begin(), w.begin() + PlanState::stufen, betrag.begin());
+        if (!heute.hatBefund(row))
+            zeilen << befund
+                    + QStringLiteral(" ist im Katalog nicht enthalten; die Zeile bleibt "
+                                     "leer.");
+        else if (betrag != z.betrag)
+            zeilen << befund
+                    + QStringLiteral(" hat im Katalog andere Beträge: gespeichert %1, jetzt %2.")
+                          .arg(betraegeText(z.betrag), betraegeText(betrag));
+        else if (w[PlanState::spalteAnzahl] != z.anzahl)
+            zeilen << befund
+                    + QStringLiteral(" zählt mit den Grenzen des Katalogs jetzt %1 statt %2.")
+                          .arg(w[PlanState::spalteAnzahl])
+                          .arg(z.anzahl);
+    }
+    return zeilen;
+}
+
+QString dateiname(const QString &patient, QDate datum)
+{
+    // Letters (umlauts too), digits, '-' and '.' stay; every other run becomes one '_'.
+    static const QRegularExpression anderes(QStringLiteral("[^\\w.-]+|_+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    QString name = patient.left(80);
+    name.replace(anderes, QStringLiteral("_"));
+    while (name.startsWith(u'_') || name.startsWith(u'.'))
+        name.remove(0, 1);
+    while (name.endsWith(u'_') || name.endsWith(u'.'))
+        name.chop(1);
+    if (name.isEmpty())
+        name = QStringLiteral("Plan");
+    return name + u'_' + datum.toString(Qt::ISODate) + u'.' + QString::fromUtf16(endung);
+}
+
+} // namespace plandatei

@@ -1,0 +1,207 @@
+// Plans kept in files, on the real window: saved with Strg+S and opened with Strg+O in a fresh
+// window, opened with a changed catalogue, damaged files, and a report as PDF with Strg+P.
+
+#include "app/beschriftung.h"
+#include "druck/aufzeichnung.h"
+#include "druck/weiterleitung.h"
+#include "testfenster.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// Answers the file dialogs with the test's path and keeps what the print runs draw.
+struct Ablage : TestDialoge
+{
+    static Ablage &an(Testfenster &t)
+    {
+        auto d = std::make_unique<Ablage>(t);
+        Ablage &a = *d;
+        t.w().setDialoge(std::move(d));
+        return a;
+    }
+    explicit Ablage(Testfenster &t) : TestDialoge(t.gesagt), w(t.w())
+    {
+        w.setDruckerFabrik([this] { return std::make_unique<Weiterleitung>(drucker); });
+        w.setPdfFabrik([this](const QString &p) {
+            pdfPfade << p;
+            return std::make_unique<Weiterleitung>(pdf);
+        });
+    }
+    QString planSpeicherort(const QString &v) override { return vorschlag = v, pfad; }
+    QString planDatei() override { return pfad; }
+    void taste(Qt::Key k) { QTest::keyClick(&w, k, Qt::ControlModifier); }
+
+    Main &w;
+    QString pfad, vorschlag;
+    QStringList pdfPfade;
+    Aufzeichnung drucker, pdf;
+};
+
+// What the window shows of the plan, one entry per row and per level.
+QStringList ansicht(Main &w)
+{
+    QStringList a {w.Patient->text()};
+    for (int b = 0; b < 4; ++b)
+        a << QStringLiteral("%1|%2|%3")
+                 .arg(w.bonus[b]->isChecked())
+                 .arg(w.festsum[b]->caption(), w.eigenanteil[b]->caption());
+    for (int r = 0; r < PlanState::zeilen; ++r)
+        a << QStringList {w.regio[r]->text(),         w.erg_befund[r]->caption(),
+                          w.erg_anz[r]->caption(),    w.erg_einfach[r]->caption(),
+                          w.erg_befsum[r]->caption(), w.erg_befund[r]->toolTip()}
+                 .join(u'|');
+    return a;
+}
+
+// Every line of every page; the time of day of the print run is not part of the plan.
+QStringList bericht(const Aufzeichnung &a)
+{
+    QStringList zeilen;
+    for (int s = 1; s <= a.seiten(); ++s)
+        zeilen << a.seitenBild(s, a.breite() / 10);
+    zeilen.replaceInStrings(QRegularExpression(QStringLiteral("\\d\\d:\\d\\d(:\\d\\d)?")),
+                            QStringLiteral("Zeit"));
+    return zeilen;
+}
+
+QString testdatei(const char *name)
+{
+    QFile f(QStringLiteral(KALVOMAT_TESTDATA "/plandateien/") + QString::fromUtf8(name));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+class TstPlanablage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rundreise_data();
+    void rundreise();
+    void geaenderterKatalog();
+    void beschaedigteDatei_data();
+    void beschaedigteDatei();
+    void speichernScheitert();
+};
+
+void TstPlanablage::rundreise_data()
+{
+    QTest::addColumn<int>("stufe");
+    for (int b = 0; b < 4; ++b)
+        QTest::addRow("Bonusstufe %d", b) << b;
+}
+
+void TstPlanablage::rundreise()
+{
+    QFETCH(int, stufe);
+    QTemporaryDir ablage;
+    const QString datei = ablage.filePath(QStringLiteral("plan.kplan"));
+    QStringList vorher;
+    QStringList berichtVorher;
+    {
+        Testfenster t;
+        Ablage &a = Ablage::an(t);
+        const int befunde[] = {2, 3, 5, 6, 2};
+        const char *regionen[] = {"11,12 21", "ok", "uk 31", "18UK", "", "21 22 23", "55"};
+        for (int row = 0; row < PlanState::zeilen; ++row) {
+            t.tippeRegion(row, QString::fromUtf8(regionen[row % 7]));
+            t.listeKlick(befunde[row % 5]);
+        }
+        t.w().Patient->setText(QStringLiteral("Müller-Lüdenscheidt, Jörg Ömer ß"));
+        t.klick(t.w().bonus[stufe]);
+        a.pfad = datei;
+        a.taste(Qt::Key_S);
+        QCOMPARE(a.vorschlag,
+                 QStringLiteral("Müller-Lüdenscheidt_Jörg_Ömer_ß_%1.kplan")
+                     .arg(QDate::currentDate().toString(Qt::ISODate)));
+        vorher = ansicht(t.w());
+        t.klick(t.w().cmdDrucken);
+        t.klick(t.w().cmdDruckwahl[6]);
+        berichtVorher = bericht(a.drucker);
+    }
+    Testfenster t;
+    Ablage &a = Ablage::an(t);
+    a.pfad = datei;
+    a.taste(Qt::Key_O);
+    QCOMPARE(t.gesagt.meldungen, QStringList());
+    QCOMPARE(ansicht(t.w()), vorher);
+
+    // Strg+P: the print choice as "Drucken" shows it, the report goes into the PDF file.
+    t.gesagt.pdfPfad = ablage.filePath(QStringLiteral("bericht.pdf"));
+    a.taste(Qt::Key_P);
+    QVERIFY(t.w().drkframe->isVisible());
+    t.klick(t.w().cmdDruckwahl[6]);
+    QCOMPARE(a.pdfPfade, QStringList {t.gesagt.pdfPfad});
+    QCOMPARE(bericht(a.pdf), berichtVorher);
+    QCOMPARE(a.drucker.eintraege().size(), 0);
+    // The next print choice prints again.
+    t.klick(t.w().cmdDrucken);
+    t.klick(t.w().cmdDruckwahl[6]);
+    QCOMPARE(bericht(a.drucker), berichtVorher);
+    QCOMPARE(a.pdfPfade.size(), 1);
+}
+
+void TstPlanablage::geaenderterKatalog()
+{
+    // Today's catalogue: the crown costs more, the bridge is gone, "Ohne Betrag" counts at most 2.
+    QStringList katalog = testKatalog();
+    katalog.removeIf([](const QString &z) { return z.startsWith(QStringLiteral("2.1\t")); });
+    katalog.replaceInStrings(QStringLiteral("\t61,78\t"), QStringLiteral("\t62,50\t"));
+    katalog.replaceInStrings(QStringLiteral("Katalog\t\t\t\t\t\t-1\t"),
+                             QStringLiteral("Katalog\t\t\t\t\t\t2\t"));
+    auto dateien = Testfenster::standardDateien();
+    dateien[0].second = alsDatei(katalog);
+    Testfenster t(dateien);
+    Ablage &a = Ablage::an(t);
+    a.pfad = QStringLiteral(KALVOMAT_TESTDATA "/plandateien/geaenderter_katalog.kplan");
+    a.taste(Qt::Key_O);
+    const QStringList erwartet = testdatei("geaenderter_katalog.erwartet").split("\nFenster:\n");
+    QCOMPARE(t.gesagt.meldungen, QStringList {erwartet[0].arg(a.pfad)});
+    QCOMPARE(ansicht(t.w()).mid(0, 10), erwartet[1].split(u'\n', Qt::SkipEmptyParts));
+}
+
+void TstPlanablage::beschaedigteDatei_data()
+{
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<QString>("grund");
+    for (const QString &zeile : testdatei("faelle.tsv").split(u'\n')) {
+        const QStringList f = zeile.split(u'\t');
+        if (f.size() == 2 && !zeile.startsWith(u'#'))
+            QTest::newRow(qPrintable(f[0])) << f[0] << f[1];
+    }
+}
+
+void TstPlanablage::beschaedigteDatei()
+{
+    QFETCH(QString, datei);
+    QFETCH(QString, grund);
+    Testfenster t;
+    Ablage &a = Ablage::an(t);
+    t.tippeRegion(0, QStringLiteral("21"));
+    t.listeKlick(3);
+    t.klick(t.w().bonus[3]);
+    const QStringList vorher = ansicht(t.w());
+    a.pfad = QStringLiteral(KALVOMAT_TESTDATA "/plandateien/") + datei;
+    a.taste(Qt::Key_O);
+    QCOMPARE(t.gesagt.meldungen,
+             QStringList {QStringLiteral("Die Plandatei „%1“ kann nicht geöffnet werden.\n\n%2\n\n"
+                                         "Der Plan im Fenster bleibt unverändert.")
+                              .arg(a.pfad, grund)});
+    QCOMPARE(ansicht(t.w()), vorher);
+}
+
+void TstPlanablage::speichernScheitert()
+{
+    Testfenster t;
+    Ablage &a = Ablage::an(t);
+    a.pfad = t.pfad(QStringLiteral("bef.txt/plan.kplan"));
+    a.taste(Qt::Key_S);
+    QCOMPARE(t.gesagt.meldungen.size(), 1);
+    QVERIFY(t.gesagt.meldungen[0].startsWith(
+        QStringLiteral("Der Plan konnte nicht in „%1“ gespeichert werden (").arg(a.pfad)));
+}
+
+QTEST_MAIN(TstPlanablage)
+#include "tst_planablage.moc"
