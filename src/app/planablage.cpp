@@ -135,6 +135,9 @@ void Main::plan_oeffnen()
     else
         bonus[daten.bonusstufe]->setChecked(true);
     zeile_waehlen(0, 0);
+    // The plan is what the user wants to see now, as after typing it: the help makes way.
+    hilfe_gezeigt = true;
+    txtHilfe->setVisible(false);
 
     const QStringList abweichungen = plandatei::abweichungen(daten, plan);
     if (!abweichungen.isEmpty())

@@ -195,7 +195,7 @@ QStringList abweichungen(const Plan &gespeichert, const PlanState &heute)
         if (!heute.hatBefund(row))
             zeilen << befund
                     + QStringLiteral(" ist im Katalog nicht enthalten; die Zeile bleibt "
-                                     "leer.");
+                                     "ohne Befund.");
         else if (betrag != z.betrag)
             zeilen << befund
                     + QStringLiteral(" hat im Katalog andere Beträge: gespeichert %1, jetzt %2.")
