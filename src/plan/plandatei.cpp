@@ -94,13 +94,9 @@ QString betraegeText(const std::array<Geld, PlanState::stufen> &betrag)
 
 QByteArray alsJson(const Plan &plan)
 {
-    // Empty rows at the end are left out; a shorter list means empty rows.
-    int anzahlZeilen = PlanState::zeilen;
-    while (anzahlZeilen > 0 && plan.zeilen[anzahlZeilen - 1] == Zeile {})
-        --anzahlZeilen;
+    // All 20 rows, empty ones too; a reader takes a shorter list as ending in empty rows.
     QJsonArray zeilen;
-    for (int row = 0; row < anzahlZeilen; ++row) {
-        const Zeile &z = plan.zeilen[row];
+    for (const Zeile &z : plan.zeilen) {
         QJsonArray betraege;
         for (Geld g : z.betrag)
             betraege.append(betragAlsJson(g));
