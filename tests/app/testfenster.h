@@ -1,41 +1,30 @@
 #pragma once
 
-// The real window in a temporary working directory that holds the files a test gives it, with
+// The real window in a temporary working folder that holds the files a test gives it, with
 // message boxes replaced by a record of what the window said.
 
 #include "app/dialoge.h"
 #include "app/main_window.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStringEncoder>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 struct Gesagt
 {
     QStringList meldungen;
     QStringList fragen;
-    bool antwort = false;
+    bool antwort = false; // to every question
     QString pdfPfad;
 };
 
-class TestDialoge : public Dialoge
+struct TestDialoge : Dialoge
 {
-public:
     explicit TestDialoge(Gesagt &gesagt) : g(gesagt) { }
     void meldung(const QString &text) override { g.meldungen << text; }
-    bool frage(const QString &text) override
-    {
-        g.fragen << text;
-        return g.antwort;
-    }
+    bool frage(const QString &text) override { return g.fragen << text, g.antwort; }
     QString pdfSpeicherort() override { return g.pdfPfad; }
-
-private:
     Gesagt &g;
 };
 
@@ -43,69 +32,35 @@ private:
 inline QByteArray alsDatei(const QStringList &zeilen)
 {
     QStringEncoder enc("windows-1252");
-    QByteArray bytes;
-    for (const QString &z : zeilen)
-        bytes += QByteArray(enc.encode(z)) + "\r\n";
-    return bytes;
+    return enc.encode(zeilen.join("\r\n") + "\r\n");
 }
 
-inline void schreibe(const QString &pfad, const QByteArray &bytes)
+// A catalogue of tests/app/kataloge: UTF-8, one line of bef.txt a line.
+inline QStringList katalogZeilen(const QString &name)
 {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QFile f(QStringLiteral(KALVOMAT_TESTS "/app/kataloge/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing catalogue %s", qPrintable(name));
+    return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-// A small catalogue: a heading, findings with amounts and limits, services, a shared text.
+// The catalogue of the window tests: two headings, "Krone je Zahn" (entry 2) with services.
 inline QStringList testKatalog()
 {
-    auto zeile = [](const QStringList &felder) { return felder.join(u'\t'); };
-    QStringList z;
-    z << QStringLiteral("Nr\tBefund\tInfo1\tInfo2");
-    z << zeile({"1", "1 -Erhaltungswürdiger Zahn", "", "", "", "", "", "", "", "", "", "",
-                "Überschrift z", "Überschrift k"});
-    z << zeile({"1.1",
-                "Krone je Zahn",
-                "weitgehende Zerstörung, je Zahn",
-                "zählt je Zahn",
-                "61,78",
-                "70.06",
-                "75",
-                "100",
-                "32",
-                "-1",
-                "-1",
-                "-1",
-                "13b 13c",
-                "kein OK-Verband",
-                "",
-                "",
-                "20a",
-                "Krone",
-                "0010",
-                "Modell"});
-    z << zeile(
-        {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "-19", "Provisorium"});
-    z << zeile({"3.1", "Lücke je Kiefer", "Freiend, je Kiefer", "", "496,80", "579,6", "621", "828",
-                "-1", "-1", "1", "-1", "", ""});
-    z << zeile({"2", "2 -Zahnbegrenzte Lücken", "", ""});
-    z << zeile({"2.1", "Brücke", "je Lücke", "", "487,04", "568,22", "608,81", "811,74", "", "", "",
-                "", "", ""});
-    z << zeile({"9.9", "Ohne Betrag", "Betrag nicht im Katalog", "", "", "", "", "", "-1", "-1",
-                "-1", "-1", "", ""});
-    return z;
+    return katalogZeilen(QStringLiteral("test.txt"));
 }
 
 class Testfenster
 {
 public:
-    // Files: name → content (nullptr-like empty QByteArray with a null flag means "absent").
     explicit Testfenster(const QList<QPair<QString, QByteArray>> &dateien = standardDateien(),
                          bool anzeigen = true)
     {
-        alterOrdner = QDir::currentPath();
-        for (const auto &[name, inhalt] : dateien)
-            schreibe(ordner.filePath(name), inhalt);
+        for (const auto &[name, inhalt] : dateien) {
+            QFile f(ordner.filePath(name));
+            if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
+                qFatal("cannot write %s", qPrintable(name));
+        }
         QDir::setCurrent(ordner.path());
         fenster = std::make_unique<Main>();
         fenster->setDialoge(std::make_unique<TestDialoge>(gesagt));
@@ -121,16 +76,15 @@ public:
 
     static QList<QPair<QString, QByteArray>> standardDateien()
     {
-        return {{QStringLiteral("bef.txt"), alsDatei(testKatalog())},
-                {QStringLiteral("hilfe.txt"),
-                 alsDatei({QStringLiteral("Hilfe Zeile 1"), QStringLiteral("Zeile 2")})},
-                {QStringLiteral("Anmerk.txt"), alsDatei({QStringLiteral("Regeln")})}};
+        return {{"bef.txt", alsDatei(testKatalog())},
+                {"hilfe.txt", alsDatei({"Hilfe Zeile 1", "Zeile 2"})},
+                {"Anmerk.txt", alsDatei({"Regeln"})}};
     }
 
     Main &w() { return *fenster; }
     QString pfad(const QString &name) const { return ordner.filePath(name); }
 
-    // A user's click on a list entry (the press moves the focus, the release reports the click).
+    // A click on a list entry: the press moves the focus, the release reports the click.
     void listeKlick(int eintrag)
     {
         QListWidget *l = fenster->befwahl[0];
@@ -148,7 +102,7 @@ public:
     }
 
     QTemporaryDir ordner;
-    QString alterOrdner;
+    QString alterOrdner = QDir::currentPath();
     Gesagt gesagt;
     std::unique_ptr<Main> fenster;
 };

@@ -1,17 +1,19 @@
 #pragma once
 
-// Test help for reading printed PDFs back: the words with their page and box in points, as
-// pdftotext -bbox reports them, and the test report that the printer tests print.
+// Reading a printed PDF back: its words with page and box in points from the top left corner of
+// the sheet, as pdftotext -bbox reports them.
 
 #include <QList>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QString>
-
-class Druckflaeche;
 
 struct PdfWort
 {
     int seite = 0; // 1-based
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0; // points from the top left corner of the sheet
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     QString text;
 };
 
@@ -25,27 +27,48 @@ struct PdfInhalt
     QList<PdfWort> woerter;
 
     // The first word with this text; nullptr when there is none.
-    const PdfWort *wort(const QString &text) const;
+    const PdfWort *wort(const QString &text) const
+    {
+        for (const PdfWort &w : woerter)
+            if (w.text == text)
+                return &w;
+        return nullptr;
+    }
 };
 
-bool pdftotextVorhanden();
-PdfInhalt pdfWoerterLesen(const QString &pfad);
-
-// Prints the test report: on page 1 the words K0 ... K9 at x = k * W / 10 on the first line,
-// then a line with umlauts, then "Betrag:" and " 12,5 " as two items of one line; on page 2
-// "Seite2" at W / 2. kennung is printed as the last word of page 2 to tell the job apart.
-struct TestberichtMasse
+inline bool pdftotextVorhanden()
 {
-    double breite = 0; // W, twips
-    double hoehe = 0; // H, twips
-    double zeile = 0; // line height, twips
-    double betragX = 0; // x where " 12,5 " was printed, twips
-    double blank = 0; // width of one blank, twips
-};
-TestberichtMasse testberichtDrucken(Druckflaeche &flaeche, const QString &kennung);
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
 
-// Checks the words of a printed test report against the sizes it was printed with; on failure,
-// fehler says what is wrong. The sheet's margins are taken as half of what the printable area
-// leaves of the sheet's width and height.
-bool testberichtPruefen(const PdfInhalt &pdf, const TestberichtMasse &masse, const QString &kennung,
-                        QString &fehler);
+inline PdfInhalt pdfWoerterLesen(const QString &pfad)
+{
+    PdfInhalt inhalt;
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-bbox", "-enc", "UTF-8", pfad, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+        inhalt.fehler = "pdftotext failed: " + QString::fromLocal8Bit(p.readAllStandardError());
+        return inhalt;
+    }
+    static const QRegularExpression seite(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
+    static const QRegularExpression wort(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" )re"
+                                         R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    const auto zahl = [](const QRegularExpressionMatch &m, int i) {
+        return QLocale::c().toDouble(m.captured(i));
+    };
+    for (const QString &zeile : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
+        if (const auto m = seite.match(zeile); m.hasMatch() && ++inhalt.seiten == 1) {
+            inhalt.seitenBreite = zahl(m, 1);
+            inhalt.seitenHoehe = zahl(m, 2);
+        } else if (const auto w = wort.match(zeile); w.hasMatch()) {
+            // Entities back to characters; ligature glyphs (U+FB00..) back to their letters.
+            QString text = w.captured(5).replace("&lt;", "<").replace("&gt;", ">");
+            text = text.replace("&quot;", "\"").replace("&#39;", "'").replace("&amp;", "&");
+            text = text.normalized(QString::NormalizationForm_KC);
+            inhalt.woerter.append(
+                {inhalt.seiten, zahl(w, 1), zahl(w, 2), zahl(w, 3), zahl(w, 4), text});
+        }
+    }
+    inhalt.gelesen = true;
+    return inhalt;
+}
