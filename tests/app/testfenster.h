@@ -13,8 +13,7 @@
 
 struct Gesagt
 {
-    QStringList meldungen;
-    QStringList fragen;
+    QStringList meldungen, fragen;
     bool antwort = false; // to every question
     QString pdfPfad;
 };
@@ -31,12 +30,12 @@ struct TestDialoge : Dialoge
 // Text as the practice's files hold it: Windows-1252, lines ended by CR LF.
 inline QByteArray alsDatei(const QStringList &zeilen)
 {
-    QStringEncoder enc("windows-1252");
-    return enc.encode(zeilen.join("\r\n") + "\r\n");
+    return QStringEncoder("windows-1252").encode(zeilen.join("\r\n") + "\r\n");
 }
 
-// A catalogue of tests/app/kataloge: UTF-8, one line of bef.txt a line.
-inline QStringList katalogZeilen(const QString &name)
+// A catalogue of tests/app/kataloge (UTF-8, a line of bef.txt a line); test.txt is the one of
+// the window tests: two headings and "Krone je Zahn" (entry 2) with services.
+inline QStringList katalogZeilen(const QString &name = QStringLiteral("test.txt"))
 {
     QFile f(QStringLiteral(KALVOMAT_TESTS "/app/kataloge/") + name);
     if (!f.open(QIODevice::ReadOnly))
@@ -44,17 +43,10 @@ inline QStringList katalogZeilen(const QString &name)
     return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-// The catalogue of the window tests: two headings, "Krone je Zahn" (entry 2) with services.
-inline QStringList testKatalog()
-{
-    return katalogZeilen(QStringLiteral("test.txt"));
-}
-
 class Testfenster
 {
 public:
-    explicit Testfenster(const QList<QPair<QString, QByteArray>> &dateien = standardDateien(),
-                         bool anzeigen = true)
+    explicit Testfenster(const QList<QPair<QString, QByteArray>> &dateien = standardDateien())
     {
         for (const auto &[name, inhalt] : dateien) {
             QFile f(ordner.filePath(name));
@@ -65,25 +57,23 @@ public:
         fenster = std::make_unique<Main>();
         fenster->setDialoge(std::make_unique<TestDialoge>(gesagt));
         fenster->Form_Load();
-        if (anzeigen) {
-            fenster->show();
-            QApplication::setActiveWindow(fenster.get());
-            if (!QTest::qWaitForWindowActive(fenster.get()))
-                qWarning("window did not become active");
-        }
+        fenster->show();
+        QApplication::setActiveWindow(fenster.get());
+        if (!QTest::qWaitForWindowActive(fenster.get()))
+            qWarning("window did not become active");
     }
     ~Testfenster() { QDir::setCurrent(alterOrdner); }
 
     static QList<QPair<QString, QByteArray>> standardDateien()
     {
-        return {{"bef.txt", alsDatei(testKatalog())},
+        return {{"bef.txt", alsDatei(katalogZeilen())},
                 {"hilfe.txt", alsDatei({"Hilfe Zeile 1", "Zeile 2"})},
                 {"Anmerk.txt", alsDatei({"Regeln"})}};
     }
 
     Main &w() { return *fenster; }
     QString pfad(const QString &name) const { return ordner.filePath(name); }
-
+    void klick(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     // A click on a list entry: the press moves the focus, the release reports the click.
     void listeKlick(int eintrag)
     {
@@ -92,7 +82,6 @@ public:
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                           l->visualItemRect(l->item(eintrag)).center());
     }
-    void klick(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     // Click into a region box and type; the text is evaluated when the box loses the focus.
     void tippeRegion(int row, const QString &text)
     {
