@@ -34,19 +34,12 @@ inline QString dateiText(const QString &pfad)
     return QString::fromUtf8(f.readAll());
 }
 
-// Compares a whole output with its expected file, or writes the file in writing mode.
-inline bool vergleicheMitDatei(const QString &ist, const QString &pfad)
+// The expected text in the file at pfad; in writing mode the file is written with ist first.
+inline QString erwartet(const QString &pfad, const QString &ist)
 {
     QFile f(pfad);
-    if (qEnvironmentVariableIntValue("KALVOMAT_ERWARTUNG_SCHREIBEN") == 1)
-        return f.open(QIODevice::WriteOnly) && f.write(ist.toUtf8()) >= 0;
-    const QString soll = f.exists() ? dateiText(pfad) : QString();
-    const QStringList a = ist.split(u'\n'), b = soll.split(u'\n');
-    qsizetype i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i])
-        ++i;
-    if (ist != soll)
-        qWarning("%s, line %d\n  is:       %s\n  expected: %s", qPrintable(pfad), int(i + 1),
-                 qPrintable(a.value(i)), qPrintable(b.value(i)));
-    return ist == soll;
+    if (qEnvironmentVariableIntValue("KALVOMAT_ERWARTUNG_SCHREIBEN") == 1
+        && f.open(QIODevice::WriteOnly))
+        f.write(ist.toUtf8()), f.close();
+    return QFile::exists(pfad) ? dateiText(pfad) : QString();
 }
