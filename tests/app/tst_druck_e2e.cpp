@@ -10,28 +10,6 @@
 #include <QDeadlineTimer>
 #include <QPrinterInfo>
 #include <QRandomGenerator>
-#include <algorithm>
-
-namespace {
-const QString ablage = QStringLiteral("/var/spool/pdfsave");
-
-// Waits for the new job whose words contain the mark.
-PdfInhalt auftragMit(const QString &kennung, const QStringList &vorher)
-{
-    const QDeadlineTimer frist(30000);
-    while (!frist.hasExpired()) {
-        for (const QString &name : QDir(ablage).entryList({"job-*.pdf"}, QDir::Files)) {
-            if (vorher.contains(name))
-                continue;
-            PdfInhalt pdf = pdfWoerterLesen(QDir(ablage).filePath(name));
-            if (pdf.wort(kennung))
-                return pdf;
-        }
-        QTest::qWait(100);
-    }
-    return {};
-}
-} // namespace
 
 class TstDruckE2e : public QObject
 {
@@ -44,16 +22,17 @@ private slots:
 
 void TstDruckE2e::echterDrucker()
 {
-    QVERIFY2(QPrinterInfo::availablePrinterNames().contains(QStringLiteral("PDFSAVE")),
+    QVERIFY2(QPrinterInfo::availablePrinterNames().contains("PDFSAVE"),
              "The print queue PDFSAVE is missing: run scripts/einrichten.sh test");
     qputenv("PRINTER", "PDFSAVE");
-    const QStringList vorher = QDir(ablage).entryList({"job-*.pdf"}, QDir::Files);
+    const QDir ablage(QStringLiteral("/var/spool/pdfsave"));
+    const QStringList vorher = ablage.entryList({"job-*.pdf"}, QDir::Files);
     // Digits only: letters such as "ff" come back from the PDF as one ligature character.
     const QString kennung = QString::number(QRandomGenerator::global()->generate64());
 
     Testfenster t;
     Main &w = t.w();
-    w.Patient->setText(QStringLiteral("Muster ") + kennung);
+    w.Patient->setText("Muster " + kennung);
     t.tippeRegion(3, "11,12 21");
     t.listeKlick(2); // "Krone je Zahn": BEMA 20a and the deduction 19, BEL 0010
     t.klick(w.bonus[1]);
@@ -62,43 +41,43 @@ void TstDruckE2e::echterDrucker()
     QVERIFY2(t.gesagt.fragen.isEmpty(), qPrintable(t.gesagt.fragen.join('\n')));
     QVERIFY(!w.drkframe->isVisible());
 
-    PdfInhalt pdf = auftragMit(kennung, vorher);
-    QVERIFY2(pdf.gelesen, qPrintable("no job with the mark " + kennung + " " + pdf.fehler));
+    // The new job with the mark.
+    PdfInhalt pdf;
+    for (const QDeadlineTimer frist(30000); !pdf.wort(kennung) && !frist.hasExpired();
+         QTest::qWait(100))
+        for (const QString &name : ablage.entryList({"job-*.pdf"}, QDir::Files))
+            if (!vorher.contains(name) && !pdf.wort(kennung))
+                pdf = pdfWoerterLesen(ablage.filePath(name));
+    QVERIFY2(pdf.wort(kennung), qPrintable("no job with the mark " + kennung + " " + pdf.fehler));
+    QCOMPARE(pdf.seiten, 1);
     // Words in the order of the page: line by line from the top, each line from the left.
     std::sort(pdf.woerter.begin(), pdf.woerter.end(), [](const PdfWort &a, const PdfWort &b) {
         return std::tuple(a.seite, qRound(a.yMin), a.xMin)
             < std::tuple(b.seite, qRound(b.yMin), b.xMin);
     });
-    QCOMPARE(pdf.seiten, 1);
 
     // The column unit as the run used it: a tenth of the printable width; the printable area is
     // centred on the sheet.
-    const double breitePt = QtDruckflaeche::standardDrucker()->breite() / 20.0;
-    const double rand = (pdf.seitenBreite - breitePt) / 2;
-    const double U = breitePt / 10;
+    const double breite = QtDruckflaeche::standardDrucker()->breite() / 20.0;
+    const double rand = (pdf.seitenBreite - breite) / 2, U = breite / 10;
     // Every text that the report places at a column, in reading order, with its column.
-    const QStringList erwartet = QStringLiteral("Muster@1 Kalvomat@4 Summen@3 geschätzte@6 "
-                                                "Härtefall@2 ohne@2 Werte@1 Festzuschuss:@0 1.1@3 "
-                                                "Regelversorgung:@0 BEMA@2 !@3 19@4 Provisorium@5 "
-                                                "20a@4 Krone@5 Regelversorgung:@0 BEL@2 "
-                                                "0010@4 Modell@5")
-                                     .split(u' ');
+    const QStringList erwartet =
+        QStringLiteral("Muster@1 Kalvomat@4 Summen@3 geschätzte@6 Härtefall@2 ohne@2 Werte@1 "
+                       "Festzuschuss:@0 1.1@3 "
+                       "Regelversorgung:@0 BEMA@2 !@3 19@4 Provisorium@5 20a@4 Krone@5 "
+                       "Regelversorgung:@0 BEL@2 0010@4 Modell@5")
+            .split(u' ');
     qsizetype i = 0;
     for (const QString &paar : erwartet) {
-        const QString wort = paar.section(u'@', 0, 0);
-        const double spalte = paar.section(u'@', 1).toDouble();
-        while (i < pdf.woerter.size() && pdf.woerter[i].text != wort)
+        while (i < pdf.woerter.size() && pdf.woerter[i].text != paar.section(u'@', 0, 0))
             ++i;
-        QVERIFY2(i < pdf.woerter.size(), qPrintable("missing in order: " + wort));
+        QVERIFY2(i < pdf.woerter.size(), qPrintable("missing in order: " + paar));
         // " Werte" starts with a blank; everything else starts at its column.
-        const double x = pdf.woerter[i++].xMin, soll = rand + spalte * U;
+        const double x = pdf.woerter[i++].xMin, soll = rand + paar.section(u'@', 1).toDouble() * U;
         QVERIFY2(x >= soll - 0.5 && x <= soll + 6, qPrintable(paar + " at " + QString::number(x)));
     }
     // The region ends at 2.8 U.
-    const PdfWort *region = pdf.wort("21");
-    QVERIFY(region);
-    QVERIFY2(qAbs(region->xMax - (rand + 2.8 * U)) < 1.5,
-             qPrintable(QString::number(region->xMax)));
+    QVERIFY(pdf.wort("21") && qAbs(pdf.wort("21")->xMax - (rand + 2.8 * U)) < 1.5);
     QVERIFY(pdf.wort("210,18"));
 }
 
@@ -114,12 +93,10 @@ void TstDruckE2e::keinDrucker()
     t.klick(t.w().cmdDrucken);
     t.klick(t.w().cmdDruckwahl[0]);
     QCOMPARE(t.gesagt.fragen.size(), 1);
-    QVERIFY(t.gesagt.fragen.first().startsWith("Beim Drucken auf Ihren Drucker gab es Probleme."));
+    QVERIFY(t.gesagt.fragen[0].startsWith("Beim Drucken auf Ihren Drucker gab es Probleme."));
     QVERIFY(t.gesagt.meldungen.isEmpty());
     const PdfInhalt pdf = pdfWoerterLesen(t.gesagt.pdfPfad);
-    QVERIFY2(pdf.gelesen, qPrintable(pdf.fehler));
-    QVERIFY(pdf.wort("Festzuschuss:"));
-    QVERIFY(pdf.wort("61,78"));
+    QVERIFY2(pdf.wort("Festzuschuss:") && pdf.wort("61,78"), qPrintable(pdf.fehler));
 }
 
 QTEST_MAIN(TstDruckE2e)

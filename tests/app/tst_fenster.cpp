@@ -292,6 +292,12 @@ void TstFenster::zufall_data()
         QTest::addRow("seed %u", s) << s;
 }
 
+#if defined(__SANITIZE_ADDRESS__) // every event costs several times as much
+constexpr int aktionen = 400;
+#else
+constexpr int aktionen = 1200;
+#endif
+
 void TstFenster::zufall()
 {
     QFETCH(unsigned, startwert);
@@ -307,7 +313,7 @@ void TstFenster::zufall()
     Main &w = spieler.w();
     QStringList szenario;
     const QByteArray anzahl = qgetenv("KALVOMAT_ZUFALL_AKTIONEN");
-    for (int n = anzahl.isEmpty() ? 1200 : anzahl.toInt(); n > 0; --n) {
+    for (int n = anzahl.isEmpty() ? aktionen : anzahl.toInt(); n > 0; --n) {
         const int i = wuerfel(PlanState::zeilen), wahl = wuerfel(7);
         QWidget *ziel = spieler.ctl(ziele[wuerfel(ziele.size())] + u' ' + QString::number(i % 4));
         // Where a user would click that control, or any point of the window.

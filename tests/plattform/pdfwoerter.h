@@ -22,11 +22,12 @@ struct PdfInhalt
     int seiten = 0;
     QList<PdfWort> woerter;
 
-    const PdfWort *wort(const QString &text) const // the first with this text
+    const PdfWort *wort(const QString &text) const // the first with this text, or nullptr
     {
-        const auto w = std::find_if(woerter.cbegin(), woerter.cend(),
-                                    [&](const PdfWort &w) { return w.text == text; });
-        return w == woerter.cend() ? nullptr : &*w;
+        for (const PdfWort &w : woerter)
+            if (w.text == text)
+                return &w;
+        return nullptr;
     }
 };
 
@@ -36,26 +37,21 @@ inline PdfInhalt pdfWoerterLesen(const QString &pfad)
     QProcess p;
     p.start("pdftotext", {"-bbox", "-enc", "UTF-8", pfad, "-"});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return pdf.fehler = "pdftotext failed: " + p.readAllStandardError(), pdf;
-    static const QRegularExpression seite(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re"),
-        wort(
-            R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+        pdf.fehler = "pdftotext failed: " + p.readAllStandardError();
+    static const QRegularExpression zahlen(R"re(="([0-9.]+)")re"), text(R"re(>([^<]*)</word>)re");
     for (const QString &zeile : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
-        const auto m = seite.match(zeile), w = wort.match(zeile);
-        const auto zahl = [](const QRegularExpressionMatch &m, int i) {
-            return QLocale::c().toDouble(m.captured(i));
-        };
-        if (m.hasMatch() && ++pdf.seiten == 1)
-            pdf.seitenBreite = zahl(m, 1), pdf.seitenHoehe = zahl(m, 2);
+        QList<double> z; // page width and height, or the word's box
+        for (auto i = zahlen.globalMatch(zeile); i.hasNext();)
+            z << QLocale::c().toDouble(i.next().captured(1));
+        if (zeile.contains("<page ") && ++pdf.seiten == 1)
+            pdf.seitenBreite = z.value(0), pdf.seitenHoehe = z.value(1);
         // Entities back to characters, ligature glyphs (U+FB00...) back to their letters.
-        QString text =
-            w.captured(5).replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"");
-        text = text.replace("&#39;", "'")
-                   .replace("&amp;", "&")
-                   .normalized(QString::NormalizationForm_KC);
-        if (w.hasMatch())
-            pdf.woerter.append({pdf.seiten, zahl(w, 1), zahl(w, 2), zahl(w, 3), zahl(w, 4), text});
+        QString w = text.match(zeile).captured(1).replace("&lt;", "<").replace("&gt;", ">");
+        w = w.replace("&quot;", "\"").replace("&#39;", "'").replace("&amp;", "&");
+        if (zeile.contains("<word ") && z.size() == 4)
+            pdf.woerter.append(
+                {pdf.seiten, z[0], z[1], z[2], z[3], w.normalized(QString::NormalizationForm_KC)});
     }
-    pdf.gelesen = true;
+    pdf.gelesen = pdf.fehler.isEmpty();
     return pdf;
 }
