@@ -160,7 +160,8 @@ void Spieler::zeile(const QString &z)
     } else if (befehl == u"browser") {
         Oeffner::gelingt = false;
     } else if (befehl == u"klick") { // what the user does
-        t->klick(ctl(links));
+        QWidget *c = ctl(links); // opens the window first
+        t->klick(c);
     } else if (befehl == u"klickbei") { // on whatever lies on top at that point of the window
         const QPoint p(teile[0].toInt(), teile[1].toInt());
         if (QWidget *oben = w().childAt(p))
