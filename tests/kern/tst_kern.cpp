@@ -4,6 +4,7 @@
 // compared as a whole with its ".erwartet" file.
 
 #include "../faelle.h"
+#include "druck/aufzeichnung.h"
 #include "katalog/katalog.h"
 #include "katalog/textzeilen.h"
 #include "katalog/zahlwert.h"
@@ -147,6 +148,18 @@ void TstKern::fall()
                  QStringList({QString::number(geld::ungueltig), QString::number(geld::ungueltig),
                               f[3], f[4]})
                      .join(u' '));
+    } else if (art == u"flaeche") { // what | texts, "x=twips", "/" ends a line, "#" a page | pages
+        Aufzeichnung a;
+        for (const QString &t : f[2].split(u' '))
+            t == u"/"                 ? a.zeileEnde()
+                : t == u"#"           ? a.neueSeite()
+                : t.startsWith(u"x=") ? a.setX(t.mid(2).toDouble())
+                                      : a.drucke(QString(t).replace(u'~', u' '));
+        QString ist = QString::number(a.y());
+        for (int s = 1; s <= a.seiten(); ++s)
+            ist +=
+                QStringLiteral(" # %1: ").arg(a.zeilenAnzahl(s)) + a.seitenBild(s, 100).join(u'/');
+        QCOMPARE(ist, f[3]);
     } else if (art == u"katalog") {
         QFile datei(f[1]);
         QVERIFY(datei.open(QIODevice::ReadOnly));
