@@ -5,6 +5,7 @@
 
 #include "../faelle.h"
 #include "druck/aufzeichnung.h"
+#include "druck/drucklauf.h"
 #include "katalog/katalog.h"
 #include "katalog/textzeilen.h"
 #include "katalog/zahlwert.h"
@@ -131,6 +132,8 @@ void TstKern::fall()
         QCOMPARE(art == u"grenze" ? geld::grenzeAusKatalog(f[2]) : geld::ausKatalog(f[2]), b);
     } else if (art == u"anzeige") { // also where the system has no locale (C, POSIX): German
         QCOMPARE(geld::text(b, geld::anzeigeLocale()), f[4]);
+    } else if (art == u"feld") { // how a count and an amount stand in a report line
+        QCOMPARE(f[2] == u"zahl" ? zahlFeld(b) : betragFeld(b, QLocale(QLocale::German)), f[4]);
     } else if (art == u"text") {
         QCOMPARE(geld::text(b, QLocale(f[2])), f[4]);
     } else if (art == u"+" || art == u"-" || art == u"*") {
