@@ -141,7 +141,7 @@ void TstPlanablage::geaenderterKatalog()
 {
     // Today's catalogue: the crown costs more, the bridge has another text, "Ohne Betrag" counts at
     // most 2.
-    QStringList katalog = testKatalog();
+    QStringList katalog = katalogZeilen();
     katalog.replaceInStrings(QStringLiteral("2.1\tBrücke"), QStringLiteral("2.1\tBrückenglied"));
     katalog.replaceInStrings(QStringLiteral("\t61,78\t"), QStringLiteral("\t62,50\t"));
     katalog.replaceInStrings(QStringLiteral("Katalog\t\t\t\t\t\t-1\t"),

@@ -1,17 +1,16 @@
 #pragma once
 
-// Test help for reading printed PDFs back: the words with their page and box in points, as
-// pdftotext -bbox reports them, and the test report that the printer tests print.
+// A printed PDF read back: its words with page and box in points from the top left corner of the
+// sheet, as pdftotext -bbox reports them.
 
-#include <QList>
-#include <QString>
-
-class Druckflaeche;
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
 
 struct PdfWort
 {
     int seite = 0; // 1-based
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0; // points from the top left corner of the sheet
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     QString text;
 };
 
@@ -19,33 +18,40 @@ struct PdfInhalt
 {
     bool gelesen = false;
     QString fehler;
-    double seitenBreite = 0; // points, of the first page
-    double seitenHoehe = 0;
+    double seitenBreite = 0, seitenHoehe = 0; // points, of the first page
     int seiten = 0;
     QList<PdfWort> woerter;
 
-    // The first word with this text; nullptr when there is none.
-    const PdfWort *wort(const QString &text) const;
+    const PdfWort *wort(const QString &text) const // the first with this text, or nullptr
+    {
+        for (const PdfWort &w : woerter)
+            if (w.text == text)
+                return &w;
+        return nullptr;
+    }
 };
 
-bool pdftotextVorhanden();
-PdfInhalt pdfWoerterLesen(const QString &pfad);
-
-// Prints the test report: on page 1 the words K0 ... K9 at x = k * W / 10 on the first line,
-// then a line with umlauts, then "Betrag:" and " 12,5 " as two items of one line; on page 2
-// "Seite2" at W / 2. kennung is printed as the last word of page 2 to tell the job apart.
-struct TestberichtMasse
+inline PdfInhalt pdfWoerterLesen(const QString &pfad)
 {
-    double breite = 0; // W, twips
-    double hoehe = 0; // H, twips
-    double zeile = 0; // line height, twips
-    double betragX = 0; // x where " 12,5 " was printed, twips
-    double blank = 0; // width of one blank, twips
-};
-TestberichtMasse testberichtDrucken(Druckflaeche &flaeche, const QString &kennung);
-
-// Checks the words of a printed test report against the sizes it was printed with; on failure,
-// fehler says what is wrong. The sheet's margins are taken as half of what the printable area
-// leaves of the sheet's width and height.
-bool testberichtPruefen(const PdfInhalt &pdf, const TestberichtMasse &masse, const QString &kennung,
-                        QString &fehler);
+    PdfInhalt pdf;
+    QProcess p;
+    p.start("pdftotext", {"-bbox", "-enc", "UTF-8", pfad, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        pdf.fehler = "pdftotext failed: " + p.readAllStandardError();
+    static const QRegularExpression zahlen(R"re(="([0-9.]+)")re"), text(R"re(>([^<]*)</word>)re");
+    for (const QString &zeile : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
+        QList<double> z; // page width and height, or the word's box
+        for (auto i = zahlen.globalMatch(zeile); i.hasNext();)
+            z << QLocale::c().toDouble(i.next().captured(1));
+        if (zeile.contains("<page ") && ++pdf.seiten == 1)
+            pdf.seitenBreite = z.value(0), pdf.seitenHoehe = z.value(1);
+        // Entities back to characters, ligature glyphs (U+FB00...) back to their letters.
+        QString w = text.match(zeile).captured(1).replace("&lt;", "<").replace("&gt;", ">");
+        w = w.replace("&quot;", "\"").replace("&#39;", "'").replace("&amp;", "&");
+        if (zeile.contains("<word ") && z.size() == 4)
+            pdf.woerter.append(
+                {pdf.seiten, z[0], z[1], z[2], z[3], w.normalized(QString::NormalizationForm_KC)});
+    }
+    pdf.gelesen = pdf.fehler.isEmpty();
+    return pdf;
+}

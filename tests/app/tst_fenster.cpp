@@ -1,0 +1,344 @@
+// The real window played through the scenario scripts in tests/app/szenarien (their commands are
+// described at the top of start.txt): each scenario opens a fresh Main in a temporary working
+// folder, sends a user's clicks and keys with QTest and checks what the window then shows.
+// Reports go to a recording surface and are compared with tests/app/berichte/<name>.txt; run the
+// test with KALVOMAT_ERWARTUNG_SCHREIBEN=1 to write the reports as printed into those files.
+
+#include "../faelle.h"
+#include "app/beschriftung.h"
+#include "app/twips.h"
+#include "druck/aufzeichnung.h"
+#include "druck/weiterleitung.h"
+#include "plan/geld.h"
+#include "plattform/browser.h"
+#include "testfenster.h"
+
+#include <QApplication>
+
+#include <random>
+
+namespace {
+
+// clang-format off
+#define E(n) {#n, [](Main &w, int) -> QWidget * { return w.n; }}
+#define R(n) {#n, [](Main &w, int i) -> QWidget * { return w.n.at(i); }}
+// clang-format on
+const QHash<QString, QWidget *(*)(Main &, int)> controls {
+    E(txtanmerk),      E(cmdAnmerk),   E(txtnichtz),  E(txtnichtk), E(lblNichtzahn),
+    E(lblNichtKiefer), E(lblVelmar),   E(drkframe),   E(txtHilfe),  E(cmdDrucken),
+    E(cmdHilfe),       E(cmdAufAb),    E(Patient),    R(lblbefund), R(cmdDruckwahl),
+    R(bonus),          R(lblBonus),    R(regio),      R(befwahl),   R(erg_befund),
+    R(erg_anz),        R(erg_einfach), R(erg_befsum), R(befgr),     R(festsum),
+    R(eigenanteil)};
+
+struct Oeffner : Seitenoeffner
+{
+    bool oeffnen(const QUrl &adresse) override
+    {
+        return geoeffnet << adresse.toLocalFile(), gelingt;
+    }
+    inline static bool gelingt = true;
+    inline static QStringList geoeffnet;
+};
+
+// All pages of a recording, each line as "x:text|x:text" in column units; "-" when empty.
+QString bericht(const Aufzeichnung &a)
+{
+    QString aus;
+    for (int s = 1; !a.eintraege().isEmpty() && s <= a.seiten(); ++s)
+        aus += QStringLiteral("=== Seite %1\n").arg(s)
+            + a.seitenBild(s, a.breite() / 10).join(u'\n') + u'\n';
+    static const QRegularExpression uhr(R"(\|7:\d\d\.\d\d\.\d\d\|8:\d\d:\d\d)");
+    return aus.isEmpty() ? QStringLiteral("-\n") : aus.replace(uhr, "|7:<Datum>|8:<Zeit>");
+}
+
+// What no action may break: each total is the sum of its rows, each own share is level 3 minus
+// its level, the highlighted list entry is the finding whose details are shown, and exactly the
+// current row, always one of the 20, is marked. Empty while all holds.
+QString verletzt(Main &w)
+{
+    const QLocale locale = geld::anzeigeLocale();
+    for (int b = 0; b < 4; ++b) {
+        Geld summe = 0;
+        for (const auto &zeile : w.plan.planwert)
+            summe = geld::plus(summe, zeile[PlanState::spalteSumme + b]);
+        if (w.festsum[b]->text() != geld::text(summe, locale)
+            || w.eigenanteil[b]->text()
+                != geld::text(geld::minus(w.plan.festsumme[3], summe), locale))
+            return QStringLiteral("level %1 shows %2 and %3")
+                .arg(b)
+                .arg(w.festsum[b]->text(), w.eigenanteil[b]->text());
+    }
+    const QList<QListWidgetItem *> gewaehlt = w.befwahl[0]->selectedItems();
+    const Befund &b = w.katalog.befund(gewaehlt.isEmpty() ? 0 : w.befwahl[0]->row(gewaehlt[0]));
+    if (!gewaehlt.isEmpty()
+        && (w.lblbefund[0]->text() != b.befnr || w.lblbefund[1]->text() != b.beftext))
+        return "the list highlights " + b.beftext + ", the details show " + w.lblbefund[1]->text();
+    for (int i = 0; i < PlanState::zeilen; ++i)
+        if ((w.erg_befund[i]->palette().color(QPalette::Window)
+             == w.palette().color(QPalette::Base))
+            != (i == w.aktzeile_lesen()))
+            return QStringLiteral("row %1 is marked wrongly, the current row is %2")
+                .arg(i)
+                .arg(w.aktzeile_lesen());
+    return {};
+}
+
+struct Spieler
+{
+    QList<QPair<QString, QByteArray>> dateien = Testfenster::standardDateien();
+    std::unique_ptr<Testfenster> t;
+    // Each print run starts a fresh recording with the page and the failures the scenario set,
+    // and notes whether the print choice was on screen.
+    Aufzeichnung::Metrik seite;
+    bool druckerBereit = true, druckerEnde = true, pdfBereit = true, rahmenSichtbar = false;
+    Aufzeichnung drucker, pdf;
+
+    Main &w()
+    {
+        if (t)
+            return t->w();
+        t = std::make_unique<Testfenster>(dateien);
+        t->w().setDruckerFabrik([this] {
+            drucker = Aufzeichnung(seite);
+            drucker.setBereit(druckerBereit);
+            drucker.setDokumentEndeGelingt(druckerEnde);
+            rahmenSichtbar = w().drkframe->isVisible();
+            return std::make_unique<Weiterleitung>(drucker);
+        });
+        t->w().setPdfFabrik([this](const QString &) {
+            pdf = Aufzeichnung();
+            pdf.setBereit(pdfBereit);
+            return std::make_unique<Weiterleitung>(pdf);
+        });
+        t->w().setSeitenoeffner(std::make_unique<Oeffner>());
+        Oeffner::gelingt = true;
+        Oeffner::geoeffnet.clear();
+        return t->w();
+    }
+
+    // "regio 3" or "cmdDrucken"
+    QWidget *ctl(const QString &name)
+    {
+        const auto c = controls.value(name.section(u' ', 0, 0));
+        if (!c)
+            qFatal("unknown control %s", qPrintable(name));
+        return c(w(), name.section(u' ', 1, 1).toInt());
+    }
+
+    void zeile(const QString &z);
+};
+
+void Spieler::zeile(const QString &z)
+{
+    const qsizetype gleich = z.indexOf(QStringLiteral(" = "));
+    const QString kopf = gleich < 0 ? z : z.first(gleich);
+    const QString befehl = kopf.section(u' ', 0, 0), links = kopf.section(u' ', 1);
+    const QString soll = gleich < 0 ? QString() : entschluesseln(z.mid(gleich + 3));
+    const QStringList teile = links.split(u' ');
+    // Before the window opens: its working folder, printer and PDF file.
+    if (befehl == u"datei") {
+        dateien.removeIf([&](const auto &d) { return d.first == teile[0]; });
+        if (teile.value(1) != u"fehlt")
+            dateien.append(
+                {teile[0],
+                 teile.size() == 1 ? soll.toLatin1() : alsDatei(katalogZeilen(teile[1]))});
+    } else if (befehl == u"drucker") {
+        druckerBereit = links != u"fehlt";
+        druckerEnde = links != u"scheitert";
+    } else if (befehl == u"pdf") {
+        pdfBereit = links != u"fehlt";
+        w();
+        t->gesagt.antwort = true;
+        t->gesagt.pdfPfad = links == u"abgebrochen" ? QString() : t->pfad("plan.pdf");
+    } else if (befehl == u"seitenhoehe") {
+        seite.hoehe = links.toDouble();
+    } else if (befehl == u"supportseite") {
+        QFile seite(QCoreApplication::applicationDirPath() + "/linkzuvelmar.html");
+        QVERIFY(links == u"ja" ? seite.open(QIODevice::WriteOnly)
+                               : !seite.exists() || seite.remove());
+    } else if (befehl == u"browser") {
+        Oeffner::gelingt = false;
+    } else if (befehl == u"klick") { // what the user does
+        QWidget *c = ctl(links); // opens the window first
+        t->klick(c);
+    } else if (befehl == u"klickbei") { // on whatever lies on top at that point of the window
+        const QPoint p(teile[0].toInt(), teile[1].toInt());
+        if (QWidget *oben = w().childAt(p))
+            QTest::mouseClick(oben, Qt::LeftButton, {}, oben->mapFrom(&w(), p));
+    } else if (befehl == u"liste") {
+        w();
+        t->listeKlick(links.toInt());
+    } else if (befehl == u"tippe") { // "tippe regio 3 TEXT", "tippe Patient TEXT"
+        const int n = teile[0] == u"Patient" ? 1 : 2;
+        auto *box = static_cast<QLineEdit *>(ctl(links.section(u' ', 0, n - 1)));
+        t->klick(box);
+        box->selectAll();
+        QTest::keyClicks(box, entschluesseln(links.section(u' ', n)));
+    } else if (befehl == u"taste") {
+        const QKeyCombination taste = QKeySequence::fromString(links)[0];
+        QTest::keyClick(QApplication::focusWidget(), taste.key(), taste.keyboardModifiers());
+    } else if (befehl == u"druecke" || befehl == u"lasse") { // near the top left corner
+        using Maus = void (*)(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int);
+        QWidget *c = ctl(QString(links).remove(QStringLiteral(" rechts")));
+        auto *box = qobject_cast<QAbstractScrollArea *>(c);
+        (befehl == u"druecke" ? Maus(QTest::mousePress) : Maus(QTest::mouseRelease))(
+            box ? box->viewport() : c,
+            links.endsWith(u" rechts") ? Qt::RightButton : Qt::LeftButton, {}, QPoint(3, 3), -1);
+    } else if (befehl == u"fokussiere") {
+        ctl(links)->setFocus(Qt::OtherFocusReason);
+    } else if (befehl == u"setze") {
+        static_cast<QPlainTextEdit *>(ctl(links))->setPlainText(soll);
+    } else if (befehl == u"verschiebe") {
+        w().move(w().x(), links.toInt());
+    } else if (befehl == u"bericht" || befehl == u"pdfbericht") { // what the window shows
+        w();
+        const QString text = bericht(befehl == u"bericht" ? drucker : pdf);
+        // Nothing printed, or the report as expected, printed while the print choice was shown.
+        const QString pfad = KALVOMAT_TESTS "/app/berichte/" + soll + ".txt";
+        QCOMPARE(text, soll == u"-" ? QStringLiteral("-\n") : erwartet(pfad, text));
+        QVERIFY(soll == u"-" || rahmenSichtbar);
+    } else {
+        // The control that a click in the middle of links reaches, or that has the focus.
+        const auto name = [&](QWidget *c) {
+            return c && (ctl(soll) == c || ctl(soll)->isAncestorOf(c)) ? soll
+                : c ? c->metaObject()->className()
+                    : "nichts";
+        };
+        QWidget *c = controls.contains(teile[0]) ? ctl(links) : &w();
+        QFile f(t->pfad(links));
+        QStringList eintraege;
+        for (int i = 0; c == w().befwahl[0] && i < w().befwahl[0]->count(); ++i)
+            eintraege << w().befwahl[0]->item(i)->text();
+        QString ist = befehl == u"zeigt"
+            ? (eintraege.isEmpty()
+                   ? c->property(qobject_cast<QPlainTextEdit *>(c) ? "plainText" : "text")
+                         .toString()
+                   : eintraege.join(" / "))
+            : befehl == u"tipp" ? c->toolTip()
+            : befehl == u"rahmen"
+            ? (static_cast<QFrame *>(c)->frameShape() == QFrame::Box ? "ja" : "nein")
+            : befehl == u"sichtbar"    ? (c->isVisible() ? "ja" : "nein")
+            : befehl == u"hoehe"       ? QString::number(c->height() * twipsJePixel)
+            : befehl == u"oben"        ? name(w().childAt(c->geometry().center()))
+            : befehl == u"fokus"       ? name(QApplication::focusWidget())
+            : befehl == u"fensteroben" ? QString::number(w().y() * twipsJePixel)
+            : befehl == u"titel"       ? w().windowTitle()
+            : befehl == u"eintrag"     ? QString::number(w().befwahl[0]->currentRow())
+            : befehl == u"zeile"       ? QString::number(w().aktzeile_lesen())
+            : befehl == u"inhalt"
+            ? QString::fromLatin1(f.open(QIODevice::ReadOnly) ? f.readAll() : "fehlt")
+            : befehl == u"geoeffnet" ? Oeffner::geoeffnet.join(" // ")
+            : befehl == u"gesagt"    ? t->gesagt.meldungen.join(" // ")
+            : befehl == u"gefragt"   ? t->gesagt.fragen.join(" // ")
+                                     : "unknown command";
+        ist.replace(t->ordner.path(), "<Ordner>")
+            .replace(QCoreApplication::applicationDirPath(), "<Programmordner>");
+        QVERIFY2(ist == soll, qPrintable(z + "\n   is: " + ist));
+    }
+}
+
+} // namespace
+
+class TstFenster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void szenario_data();
+    void szenario();
+    // Random use: a seeded generator writes scenario lines (regions typed, list entries clicked,
+    // keys in the list, clicks on controls and anywhere, which also print) and plays them; the
+    // invariants must hold after each. A failure shows the seed and the lines so far, a scenario
+    // to replay; KALVOMAT_ZUFALL_SEED=n runs that seed alone, KALVOMAT_ZUFALL_AKTIONEN=m sets the
+    // number of actions.
+    void zufall_data();
+    void zufall();
+};
+
+// One row per scenario: the lines from its "== name" to the next.
+void TstFenster::szenario_data()
+{
+    QTest::addColumn<QStringList>("zeilen");
+    const QDir ordner(QStringLiteral(KALVOMAT_TESTS "/app/szenarien"));
+    for (const QString &datei : ordner.entryList({"*.txt"})) {
+        const QStringList zeilen = dateiText(ordner.filePath(datei)).split(u'\n');
+        for (qsizetype n = 0, ende = 0; n < zeilen.size(); n = ende) {
+            for (ende = n + 1; ende < zeilen.size() && !zeilen[ende].startsWith(u"== ");)
+                ++ende;
+            if (zeilen[n].startsWith(u"== "))
+                QTest::addRow("%s:%d %s", qPrintable(datei), int(n + 1),
+                              qPrintable(zeilen[n].mid(3)))
+                    << zeilen.mid(n + 1, ende - n - 1);
+        }
+    }
+}
+
+void TstFenster::szenario()
+{
+    QFETCH(QStringList, zeilen);
+    Spieler spieler;
+    for (const QString &z : zeilen) {
+        if (!z.isEmpty() && !z.startsWith(u'#'))
+            spieler.zeile(z);
+        const QString fehler = spieler.t ? verletzt(spieler.w()) : QString();
+        if (QTest::currentTestFailed() || !fehler.isEmpty())
+            QFAIL(qPrintable("in the line: " + z + u' ' + fehler));
+    }
+}
+
+void TstFenster::zufall_data()
+{
+    QTest::addColumn<unsigned>("startwert");
+    const unsigned einer = qEnvironmentVariableIntValue("KALVOMAT_ZUFALL_SEED");
+    for (unsigned s = einer ? einer : 1; s <= (einer ? einer : 5); ++s)
+        QTest::addRow("seed %u", s) << s;
+}
+
+#if defined(__SANITIZE_ADDRESS__) // every event costs several times as much
+constexpr int aktionen = 400;
+#else
+constexpr int aktionen = 1200;
+#endif
+
+void TstFenster::zufall()
+{
+    QFETCH(unsigned, startwert);
+    std::mt19937 zufall(startwert);
+    const auto wuerfel = [&](int n) { return static_cast<int>(zufall() % unsigned(n)); };
+    const QStringList texte {"11",          "OK UK",          "11,12 21", "18uk", "55 19",
+                             "31 32 41 42", "ok 11 12 13 14", "x",        "\\e"};
+    const QStringList ziele {"cmdDrucken",   "cmdHilfe",     "cmdAnmerk", "cmdAufAb",
+                             "bonus",        "erg_befund",   "erg_anz",   "erg_befsum",
+                             "cmdDruckwahl", "cmdDruckwahl", "lblbefund"};
+    Spieler spieler;
+    spieler.dateien[0].second = alsDatei(katalogZeilen("reich.txt"));
+    Main &w = spieler.w();
+    QStringList szenario;
+    const QByteArray anzahl = qgetenv("KALVOMAT_ZUFALL_AKTIONEN");
+    for (int n = anzahl.isEmpty() ? aktionen : anzahl.toInt(); n > 0; --n) {
+        const int i = wuerfel(PlanState::zeilen), wahl = wuerfel(7);
+        QWidget *ziel = spieler.ctl(ziele[wuerfel(ziele.size())] + u' ' + QString::number(i % 4));
+        // Where a user would click that control, or any point of the window.
+        const QPoint p = wahl > 4 && ziel->isVisible()
+            ? ziel->mapTo(&w, ziel->rect().center())
+            : QPoint(wuerfel(w.width()), wuerfel(w.height()));
+        if (wahl == 3)
+            szenario << "fokussiere befwahl 0";
+        szenario << (wahl == 0
+                         ? QStringLiteral("tippe regio %1 ").arg(i) + texte[wuerfel(texte.size())]
+                         : wahl < 3 ? QStringLiteral("liste %1").arg(i)
+                         : wahl == 3
+                         ? "taste " + QStringList {"Down", "Up", "Home", "End", "Tab"}[i % 5]
+                         : QStringLiteral("klickbei %1 %2").arg(p.x()).arg(p.y()));
+        for (const QString &z : szenario.mid(wahl == 3 ? szenario.size() - 2 : szenario.size() - 1))
+            spieler.zeile(z);
+        const QString fehler = verletzt(w);
+        if (!fehler.isEmpty() || QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("seed %1: %2 after\n").arg(startwert).arg(fehler)
+                             + szenario.join(u'\n')));
+    }
+}
+
+QTEST_MAIN(TstFenster)
+#include "tst_fenster.moc"
