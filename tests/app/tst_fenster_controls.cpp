@@ -382,26 +382,29 @@ void TstFensterControls::namenFuerBildschirmleser_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("gesprochen");
+    // Labels that show data: what they are is their description; their name is their text.
+    QTest::addColumn<bool>("beschreibung");
     QTest::newRow("regio(3) is row 4") << "regio3"
-                                       << "Region, Zeile 4";
+                                       << "Region, Zeile 4" << false;
     QTest::newRow("regio(19) is row 20") << "regio19"
-                                         << "Region, Zeile 20";
+                                         << "Region, Zeile 20" << false;
     QTest::newRow("festsum(1)") << "festsum1"
-                                << "Summe Festzuschüsse, Bonus 20%";
+                                << "Summe Festzuschüsse, Bonus 20%" << true;
     QTest::newRow("eigenanteil(3)") << "eigenanteil3"
-                                    << "Geschätzter Eigenanteil, Härtefall";
+                                    << "Geschätzter Eigenanteil, Härtefall" << true;
     QTest::newRow("bonus(0), not Option2") << "bonus0"
-                                           << "Bonusstufe ohne Bonus";
+                                           << "Bonusstufe ohne Bonus" << false;
     QTest::newRow("erg_befsum(0)") << "erg_befsum0"
-                                   << "Summe, Zeile 1";
+                                   << "Summe, Zeile 1" << true;
     QTest::newRow("list") << "befwahl"
-                          << "Befundauswahl";
+                          << "Befundauswahl" << false;
 }
 
 void TstFensterControls::namenFuerBildschirmleser()
 {
     QFETCH(QString, name);
     QFETCH(QString, gesprochen);
+    QFETCH(bool, beschreibung);
     Testfenster t;
     Main &w = t.w();
     const QMap<QString, QWidget *> m = {
@@ -411,7 +414,7 @@ void TstFensterControls::namenFuerBildschirmleser()
         {"befwahl", w.befwahl[0]}};
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(m.value(name));
     QVERIFY(a);
-    QCOMPARE(a->text(QAccessible::Name), gesprochen);
+    QCOMPARE(a->text(beschreibung ? QAccessible::Description : QAccessible::Name), gesprochen);
     // The visible texts stay as designed.
     QCOMPARE(w.bonus[0]->text(), QString("Option2"));
     QCOMPARE(w.regio[3]->text(), QString());
