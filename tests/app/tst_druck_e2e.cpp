@@ -42,6 +42,17 @@ PdfInhalt auftragMit(const QString &kennung, const QSet<QString> &vorher)
     }
     return {};
 }
+
+// Two words of one line whose boxes intersect, as "a / b"; empty when nothing is overprinted.
+QString ueberdruck(const PdfInhalt &pdf)
+{
+    for (const PdfWort &a : pdf.woerter)
+        for (const PdfWort &b : pdf.woerter)
+            if (&a < &b && a.seite == b.seite && qAbs(a.yMin - b.yMin) < 1 && a.xMin < b.xMax - 0.01
+                && b.xMin < a.xMax - 0.01)
+                return a.text + " / " + b.text;
+    return {};
+}
 } // namespace
 
 class TstDruckE2e : public QObject
@@ -50,6 +61,7 @@ class TstDruckE2e : public QObject
 
 private slots:
     void echterDrucker();
+    void langeTexte();
     void keinDrucker();
 };
 
@@ -152,6 +164,36 @@ void TstDruckE2e::echterDrucker()
              qPrintable(QString::number(region->xMax)));
     QVERIFY(pdf.wort("210,18"));
     QVERIFY(pdf.wort(kennung));
+    QCOMPARE(ueberdruck(pdf), QString());
+}
+
+void TstDruckE2e::langeTexte()
+{
+    qputenv("PRINTER", "PDFSAVE");
+    const QStringList liste = auftragsDateien();
+    const QSet<QString> vorher(liste.cbegin(), liste.cend());
+    const QString kennung = QString::number(QRandomGenerator::global()->generate64());
+    QFile bef(QStringLiteral(KALVOMAT_BEISPIEL "/bef.txt"));
+    QVERIFY(bef.open(QIODevice::ReadOnly));
+    Testfenster t({{"bef.txt", bef.readAll()}});
+    Main &w = t.w();
+    w.Patient->setText(kennung + QStringLiteral(" Maximiliane Musterfrau-Beispielhausen"));
+    // Finding texts that are wider than their column in the report's face, with their services.
+    const QList<QPair<QString, QString>> zeilen = {
+        {"OK", "Zahnloser Oberkiefer"}, {"13", "Verblendung 15-25/34-44"}, {"21", "Lücke 1 Zahn"}};
+    for (int z = 0; z < zeilen.size(); ++z) {
+        t.tippeRegion(z, zeilen[z].first);
+        const auto treffer = w.befwahl[0]->findItems(zeilen[z].second, Qt::MatchExactly);
+        QCOMPARE(treffer.size(), 1);
+        t.listeKlick(w.befwahl[0]->row(treffer.first()));
+    }
+    t.klick(w.cmdDrucken);
+    t.klick(w.cmdDruckwahl[5]); // "BEMA+BEL je Befund"
+    const PdfInhalt pdf = auftragMit(kennung, vorher);
+    QVERIFY2(pdf.gelesen, qPrintable("no job with the mark " + kennung + " " + pdf.fehler));
+    QCOMPARE(ueberdruck(pdf), QString());
+    QVERIFY(std::any_of(pdf.woerter.cbegin(), pdf.woerter.cend(),
+                        [](const PdfWort &wort) { return wort.text.endsWith(u'…'); }));
 }
 
 void TstDruckE2e::keinDrucker()

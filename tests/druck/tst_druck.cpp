@@ -214,7 +214,8 @@ void TstDruck::jedeDruckwahl_data()
     const QStringList bemaBruecke =
         hinweisNach("0:Regelversorgung:|2:BEMA :") + QStringList {"4:13a|5:Füllung"};
     const QStringList bemaSortiert =
-        QStringList {"0:Regelversorgung:|2:BEMA (sort.):|3:! abzgl !|4:0010|5:Untersuchung",
+        QStringList {// the name ends before the deduction flag at 3 U
+                     "0:Regelversorgung:|2:BEMA (sor…|3:! abzgl !|4:0010|5:Untersuchung",
                      "4:13a|5:Füllung"}
         + hinweis;
     const QStringList belSortiert {"0:Regelversorgung:|2:BEL (sort.):|4:001|5:Modell",
@@ -562,7 +563,7 @@ void TstDruck::unbekannterBefund_data()
     QTest::newRow("6 adds nothing to the totals")
         << 6
         << QStringList {zeile, zeileBruecke, "0:Regelversorgung:|2:BEMA (sort.):|4:13a|5:Füllung"}
-            + hinweis + QStringList {"0:Regelversorgung:|2:BEL (sort.):|3:! abzgl !|4:933|5:Abzug"};
+            + hinweis + QStringList {"0:Regelversorgung:|2:BEL (sort…|3:! abzgl !|4:933|5:Abzug"};
 }
 
 void TstDruck::unbekannterBefund()
