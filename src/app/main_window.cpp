@@ -252,6 +252,9 @@ void Main::controlsAnlegen()
     befwahl[0]->setObjectName(QStringLiteral("befwahl(0)"));
     befwahl[0]->setSelectionMode(QAbstractItemView::SingleSelection);
     befwahl[0]->setSortingEnabled(false);
+    // A classic list box has no side scroller: an entry wider than the list is cut at its edge.
+    befwahl[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    befwahl[0]->setTextElideMode(Qt::ElideNone);
     setzeGeometrie(befwahl[0], 0, 0, 1455, 840);
 
     // Buttons at the right edge.

@@ -5,6 +5,7 @@
 #include "testfenster.h"
 
 #include <QAccessible>
+#include <QScrollBar>
 
 class TstFensterSichtbar : public QObject
 {
@@ -49,6 +50,9 @@ void TstFensterSichtbar::datenLabelSprechenIhrenText()
     // The totals, own shares, the two rows, the details and the two group headings.
     QVERIFY2(gefuellt >= 8 + 10 + 4 + 2, qPrintable(QString::number(gefuellt)));
     QCOMPARE(w.festsum[0]->text(), QString("682,14"));
+    // The list has no side scroller, though its headings are wider than it.
+    QVERIFY(w.befwahl[0]->sizeHintForColumn(0) > w.befwahl[0]->viewport()->width());
+    QVERIFY(!w.befwahl[0]->horizontalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TstFensterSichtbar)
