@@ -24,7 +24,9 @@ void Drucklauf::zeileEnde()
 
 QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum)
 {
-    if (flaeche.textBreite(text) < raum)
+    // A text keeps a blank's width of room before the next item, so that the two stay apart.
+    const auto passt = [&](const QString &t) { return flaeche.textBreite(t + u' ') <= raum; };
+    if (passt(text))
         return text;
     const QString ende = QStringLiteral("…");
     // Measured on the surface itself: the widths of a face are not the sums of its letters.
@@ -32,10 +34,10 @@ QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum)
         if (text.at(n - 1).isSpace())
             continue; // "…" follows the last letter, not a blank
         const QString anfang = text.first(n) + ende;
-        if (flaeche.textBreite(anfang) < raum)
+        if (passt(anfang))
             return anfang;
     }
-    return flaeche.textBreite(ende) < raum ? ende : QString();
+    return passt(ende) ? ende : QString();
 }
 
 QString zahlFeld(std::int64_t zahl)

@@ -40,9 +40,9 @@ struct Drucklauf
     void zeileEnde();
 };
 
-// The text as it fits into raum (page units) on the surface: unchanged when it ends before
-// raum, otherwise its longest beginning, without trailing blanks, followed by "…"; empty when
-// not even "…" fits.
+// The text as it fits into raum (page units) on the surface with a blank's width to spare:
+// unchanged when it fits, otherwise its longest beginning that fits, without trailing blanks,
+// followed by "…"; empty when not even "…" fits.
 QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum);
 
 // A number as the report prints it: a blank or the minus sign, the digits, a blank (" 12 ", "-3 ").
