@@ -54,16 +54,14 @@ private slots:
         t.listeKlick(2);
         t.tippeRegion(1, "OK");
         t.listeKlick(3);
-        int gefuellt = 0;
         for (Beschriftung *l : labels(w.festsum, w.eigenanteil, w.lblbefund, w.befgr, w.erg_befund,
                                       w.erg_anz, w.erg_einfach, w.erg_befsum)) {
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(l);
             QCOMPARE(a->text(QAccessible::Name), l->text());
             // What the label is stays with it, for the reader to say on request.
             QVERIFY(!a->text(QAccessible::Description).isEmpty());
-            gefuellt += l->text().isEmpty() ? 0 : 1;
         }
-        QVERIFY(gefuellt >= 8 + 2 * 4 + 4 + 2); // sums, two rows, details, two group headings
+        QCOMPARE(w.festsum[0]->text(), QString("682,14")); // the labels show the plan
         // The list has no side scroller, though its headings are wider than it.
         QVERIFY(w.befwahl[0]->sizeHintForColumn(0) > w.befwahl[0]->viewport()->width());
         QVERIFY(!w.befwahl[0]->horizontalScrollBar()->isVisible());
@@ -136,7 +134,6 @@ private slots:
         for (int s = 1; s <= f.seiten(); ++s)
             for (int z = 0; z < f.zeilenAnzahl(s); ++z) {
                 auto zeile = f.zeile(s, z);
-                zeile.removeIf([](const auto &e) { return e.text.isEmpty(); });
                 std::sort(zeile.begin(), zeile.end(), [](auto &a, auto &b) { return a.x < b.x; });
                 for (qsizetype i = 0; i < zeile.size(); ++i) {
                     const double grenze = i + 1 < zeile.size() ? zeile[i + 1].x : f.breite();
