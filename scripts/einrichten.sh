@@ -11,7 +11,7 @@ als_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-pakete=(build-essential cmake qt6-base-dev fonts-liberation2 xdg-utils)
+pakete=(build-essential cmake qt6-base-dev fonts-liberation2 fonts-urw-base35 xdg-utils)
 if [ "$modus" = test ]; then
     pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client cups-filters clang-format)
     # The Debian package: dpkg-shlibdeps derives its library dependencies, with file and objdump.

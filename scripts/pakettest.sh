@@ -25,7 +25,7 @@ installiert() { dpkg-query -W -f='${Status}' kalvomat 2>/dev/null | grep -q "ins
 # The libraries come from the program's links, the faces from the window's design.
 abhaengig=$(dpkg-deb -f "$paket" Depends)
 namen=$(tr ',|' '\n\n' <<<"$abhaengig" | sed 's/^ *//; s/[ (].*//')
-for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2; do
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 fonts-urw-base35; do
     grep -qxF "$p" <<<"$namen" || fehler "Depends nennt $p nicht: $abhaengig"
 done
 

@@ -1,5 +1,7 @@
 #include "app/beschriftung.h"
 
+#include "app/schriftwahl.h"
+
 #include <QEvent>
 
 Beschriftung::Beschriftung(QWidget *parent) : QLabel(parent)
@@ -21,9 +23,17 @@ void Beschriftung::setRahmen(bool an)
     anpassen();
 }
 
+void Beschriftung::setSchriften(const QList<QFont> &schriften)
+{
+    schriften_ = schriften;
+    setCaption(text());
+}
+
 void Beschriftung::setCaption(const QString &text)
 {
     setText(text);
+    if (!schriften_.isEmpty())
+        setFont(passendeSchrift(schriften_, {text}, contentsRect().size()));
     anpassen();
 }
 

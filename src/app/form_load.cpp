@@ -4,6 +4,7 @@
 #include "app/beschriftung.h"
 #include "app/dialoge.h"
 #include "app/main_window.h"
+#include "app/schriftwahl.h"
 #include "app/twips.h"
 #include "katalog/textzeilen.h"
 #include "plattform/textdatei.h"
@@ -124,19 +125,24 @@ void Main::befunde_laden()
     befwahl[0]->setToolTip(QStringLiteral("Auswählen (oder löschen durch 'bitte wählen')"));
     // L3, L4: the levels 0..2 stand in columns from 6900, "Härtefall" left of them at 5600.
     spalte_x(-6900);
+    // The totals and own shares stand 1300 twips apart where they are closest ("Härtefall" left
+    // of "ohne Bonus"): the widest figure, at the designed 11 points where it can, ends a little
+    // before the next column and within the own-share box's height.
+    QFont summenSchrift = festsum[0]->font();
+    summenSchrift.setPointSizeF(11);
+    summenSchrift =
+        passendeSchrift({summenSchrift}, breitesteBetraege(), QSizeF(tw(1300 - 60), tw(255)));
     for (int i = 0; i < 4; ++i) {
         int x = spalte_x(i);
         if (i >= 3)
             x = x - 5600 + 100;
         setzeTop(festsum[i], 3140);
         setzeLeft(festsum[i], x);
-        QFont f = festsum[i]->font();
-        f.setPointSizeF(11);
-        festsum[i]->setFont(f);
+        festsum[i]->setFont(summenSchrift);
         festsum[i]->setCaption(QStringLiteral("0"));
         setzeTop(eigenanteil[i], 3140 - 250);
         setzeLeft(eigenanteil[i], x);
-        eigenanteil[i]->setFont(f);
+        eigenanteil[i]->setFont(summenSchrift);
         eigenanteil[i]->setCaption(QStringLiteral("0"));
         setzeTop(lblBonus[i], 3400);
         setzeLeft(lblBonus[i], x);
@@ -177,6 +183,14 @@ void Main::befunde_laden()
         setzeGeometrie(erg_anz[i], 7200, top, erg_anz[i]->width() * twipsJePixel, 220);
         setzeGeometrie(erg_einfach[i], 8200, top, erg_einfach[i]->width() * twipsJePixel, 220);
         setzeGeometrie(erg_befsum[i], 9200, top, erg_befsum[i]->width() * twipsJePixel, 220);
+    }
+    // A row figure keeps the window's face and size where its box holds it; a wider one is set
+    // smaller, in a narrow face where that shows it larger.
+    QFont schmal = schmaleSchrift();
+    schmal.setPointSizeF(font().pointSizeF());
+    for (int i = 0; i < PlanState::zeilen; ++i) {
+        erg_einfach[i]->setSchriften({font(), schmal});
+        erg_befsum[i]->setSchriften({font(), schmal});
     }
 }
 

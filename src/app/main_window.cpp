@@ -252,6 +252,9 @@ void Main::controlsAnlegen()
     befwahl[0]->setObjectName(QStringLiteral("befwahl(0)"));
     befwahl[0]->setSelectionMode(QAbstractItemView::SingleSelection);
     befwahl[0]->setSortingEnabled(false);
+    // A classic list box has no side scroller: an entry wider than the list is cut at its edge.
+    befwahl[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    befwahl[0]->setTextElideMode(Qt::ElideNone);
     setzeGeometrie(befwahl[0], 0, 0, 1455, 840);
 
     // Buttons at the right edge.
@@ -296,31 +299,34 @@ void Main::controlsAnlegen()
 
 void Main::barrierefreiBenennen()
 {
-    // Names a screen reader speaks; the visible texts stay as they are. Rows count from 1 here,
-    // as a person counts them.
+    // What a screen reader speaks. A label that shows data keeps its shown text as its name (a
+    // label has no other channel for its text); what it is goes into its description. Inputs,
+    // lists and buttons get names that say what they are for. Rows count from 1 here, as a
+    // person counts them.
     const QString stufe[4] = {QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
                               QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall")};
     for (int b = 0; b < 4; ++b) {
         bonus[b]->setAccessibleName(QStringLiteral("Bonusstufe %1").arg(stufe[b]));
-        festsum[b]->setAccessibleName(QStringLiteral("Summe Festzuschüsse, %1").arg(stufe[b]));
-        eigenanteil[b]->setAccessibleName(
+        festsum[b]->setAccessibleDescription(
+            QStringLiteral("Summe Festzuschüsse, %1").arg(stufe[b]));
+        eigenanteil[b]->setAccessibleDescription(
             QStringLiteral("Geschätzter Eigenanteil, %1").arg(stufe[b]));
     }
     for (int i = 0; i < PlanState::zeilen; ++i) {
         const QString zeile = QStringLiteral(", Zeile %1").arg(i + 1);
         regio[i]->setAccessibleName(QStringLiteral("Region") + zeile);
-        erg_befund[i]->setAccessibleName(QStringLiteral("Befund") + zeile);
-        erg_anz[i]->setAccessibleName(QStringLiteral("Anzahl") + zeile);
-        erg_einfach[i]->setAccessibleName(QStringLiteral("Einzelbetrag") + zeile);
-        erg_befsum[i]->setAccessibleName(QStringLiteral("Summe") + zeile);
+        erg_befund[i]->setAccessibleDescription(QStringLiteral("Befund") + zeile);
+        erg_anz[i]->setAccessibleDescription(QStringLiteral("Anzahl") + zeile);
+        erg_einfach[i]->setAccessibleDescription(QStringLiteral("Einzelbetrag") + zeile);
+        erg_befsum[i]->setAccessibleDescription(QStringLiteral("Summe") + zeile);
     }
     for (int k = 0; k < Katalog::gruppenAnzahl; ++k)
-        befgr[k]->setAccessibleName(QStringLiteral("Befundgruppe %1").arg(k + 1));
+        befgr[k]->setAccessibleDescription(QStringLiteral("Befundgruppe %1").arg(k + 1));
     const QString befund[4] = {QStringLiteral("Befundnummer"), QStringLiteral("Befundtext"),
                                QStringLiteral("Befundbeschreibung"),
                                QStringLiteral("Befundhinweis")};
     for (int i = 0; i < 4; ++i)
-        lblbefund[i]->setAccessibleName(befund[i]);
+        lblbefund[i]->setAccessibleDescription(befund[i]);
     befwahl[0]->setAccessibleName(QStringLiteral("Befundauswahl"));
     txtnichtz->setAccessibleName(QStringLiteral("Am gleichen Zahn nicht abrechenbar"));
     txtnichtk->setAccessibleName(QStringLiteral("Im gleichen Kiefer nicht abrechenbar"));
@@ -333,7 +339,6 @@ void Main::barrierefreiBenennen()
         QStringLiteral("Fenster für kleine Bildschirme nach oben oder unten schieben"));
     cmdDrucken->setAccessibleName(QStringLiteral("Drucken"));
     lblVelmar->setAccessibleName(QStringLiteral("Support-Seite öffnen"));
-    lblvelmarBild->setAccessibleName(QStringLiteral("velmar"));
     for (int i = 0; i < 8; ++i)
         cmdDruckwahl[i]->setAccessibleName(
             i == 7 ? QStringLiteral("Drucken abbrechen")

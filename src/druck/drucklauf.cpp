@@ -12,9 +12,32 @@ void Drucklauf::drucke(const QString &text)
     flaeche.drucke(text);
 }
 
+void Drucklauf::druckeBis(const QString &text, double grenze)
+{
+    flaeche.drucke(gekuerzt(flaeche, text, grenze - flaeche.x()));
+}
+
 void Drucklauf::zeileEnde()
 {
     flaeche.zeileEnde();
+}
+
+QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum)
+{
+    // A text keeps a blank's width of room before the next item, so that the two stay apart.
+    const auto passt = [&](const QString &t) { return flaeche.textBreite(t + u' ') <= raum; };
+    if (passt(text))
+        return text;
+    const QString ende = QStringLiteral("…");
+    // Measured on the surface itself: the widths of a face are not the sums of its letters.
+    for (qsizetype n = text.size() - 1; n > 0; --n) {
+        if (text.at(n - 1).isSpace())
+            continue; // "…" follows the last letter, not a blank
+        const QString anfang = text.first(n) + ende;
+        if (passt(anfang))
+            return anfang;
+    }
+    return passt(ende) ? ende : QString();
 }
 
 QString zahlFeld(std::int64_t zahl)
@@ -51,8 +74,10 @@ void druckKopf(Drucklauf &lauf)
     // The header measures its own column unit, the same W / 10 as the run's.
     const float U = static_cast<float>(lauf.flaeche.breite()) / 10.0f;
     Druckflaeche &f = lauf.flaeche;
+    // The name ends before the next item: the page number from page 2 on, else "Kalvomat".
     f.setX(static_cast<double>(1 * U));
-    f.drucke(lauf.daten.patient.trimmed());
+    lauf.druckeBis(lauf.daten.patient.trimmed(),
+                   static_cast<double>((lauf.seite >= 2 ? 3 : 4) * U));
     if (lauf.seite >= 2) {
         f.setX(static_cast<double>(3 * U));
         f.drucke(QStringLiteral("Seite "));
@@ -67,12 +92,18 @@ void druckKopf(Drucklauf &lauf)
     f.zeileEnde();
 }
 
+bool seiteVoll(const Drucklauf &lauf)
+{
+    const Druckflaeche &f = lauf.flaeche;
+    const float platz = 3.0f * static_cast<float>(f.textHoehe(QStringLiteral("ÄTSDCH")));
+    return f.y() + static_cast<double>(platz) >= f.hoehe();
+}
+
 void evtl_neue_druckseite(Drucklauf &lauf)
 {
-    Druckflaeche &f = lauf.flaeche;
-    const float platz = 3.0f * static_cast<float>(f.textHoehe(QStringLiteral("ÄTSDCH")));
-    if (f.y() + static_cast<double>(platz) < f.hoehe())
+    if (!seiteVoll(lauf))
         return;
+    Druckflaeche &f = lauf.flaeche;
     // Closes a line a section left open; on an empty line this leaves one empty line.
     f.zeileEnde();
     f.setX(f.breite() * 0.66);

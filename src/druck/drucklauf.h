@@ -34,8 +34,16 @@ struct Drucklauf
     // x = k column units.
     void spalte(float k) { flaeche.setX(static_cast<double>(k * U)); }
     void drucke(const QString &text);
+    // Prints a text at the current x that must end before x = grenze, where the next item of the
+    // line stands: a longer one is shortened and ends with "…", so nothing is overprinted.
+    void druckeBis(const QString &text, double grenze);
     void zeileEnde();
 };
+
+// The text as it fits into raum (page units) on the surface with a blank's width to spare:
+// unchanged when it fits, otherwise its longest beginning that fits, without trailing blanks,
+// followed by "…"; empty when not even "…" fits.
+QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum);
 
 // A number as the report prints it: a blank or the minus sign, the digits, a blank (" 12 ", "-3 ").
 QString zahlFeld(std::int64_t zahl);
@@ -49,6 +57,8 @@ QString zeitFeld(const QTime &zeit, const QLocale &locale);
 // The header line of a page: patient at 1 U, "Seite" and the page number from page 2 on at 3 U,
 // "Kalvomat" at 4 U, date at 7 U, time at 8 U; the line is ended.
 void druckKopf(Drucklauf &lauf);
+// True when fewer than three lines of room are left on the page.
+bool seiteVoll(const Drucklauf &lauf);
 // Starts a new page when fewer than three lines of room are left: ends the open line, prints the
 // page number line at 0.66 W, raises the page number and prints the header of the new page.
 void evtl_neue_druckseite(Drucklauf &lauf);

@@ -31,16 +31,17 @@ int zuVorzeichen(double wert)
     return static_cast<int>(std::nearbyint(std::clamp(wert, unten, oben)));
 }
 
-// At 3 U the deduction flag, at 4 U the number, at 5 U the text; the line is ended.
+// At 3 U the deduction flag, at 4 U the number, at 5 U the text up to the right edge of the
+// page; the line is ended.
 void leistungszeile(Drucklauf &lauf, int vorzeichen, const QString &nr, const QString &text)
 {
     lauf.spalte(3);
     if (vorzeichen < 0)
         lauf.drucke(QString::fromUtf16(deduktionText));
     lauf.spalte(4);
-    lauf.drucke(nr);
+    lauf.druckeBis(nr, static_cast<double>(5 * lauf.U));
     lauf.spalte(5);
-    lauf.drucke(text);
+    lauf.druckeBis(text, lauf.flaeche.breite());
     lauf.zeileEnde();
 }
 
@@ -54,12 +55,31 @@ bool marker(Drucklauf &lauf)
     return true;
 }
 
-void listenkopf(Drucklauf &lauf, const QString &name)
+// The label of a list; its name ends before grenze, where the list's first entry stands.
+void listenkopf(Drucklauf &lauf, const QString &name, double grenze)
 {
     lauf.flaeche.setX(0);
     lauf.drucke(QStringLiteral("Regelversorgung:"));
     lauf.spalte(2);
-    lauf.drucke(name);
+    lauf.druckeBis(name, grenze);
+}
+
+// Where the first entry of a sorted total stands on the label line: 3 U for a deduction or the
+// notice, 4 U for a service number; the right edge when nothing follows on that line (no entry,
+// only a notice already printed, or a page break before the first entry).
+double ersteSpalte(const Drucklauf &lauf, const Leistarray &summe, Art art)
+{
+    if (!seiteVoll(lauf)) {
+        for (int k = 0; k < summe.groesse(); ++k) {
+            const Leistung &l = summe[k];
+            if (l.nr.isEmpty() || (art == Art::bema && l.nr == bemaMarker && lauf.hinweisGedruckt))
+                continue;
+            const bool bei3U =
+                (art == Art::bema && l.nr == bemaMarker) || vorzeichenWert(l.anz) < 0;
+            return static_cast<double>((bei3U ? 3 : 4) * lauf.U);
+        }
+    }
+    return lauf.flaeche.breite();
 }
 
 bool zurSumme(const Drucklauf &lauf, int zeile, Leistarray &summe, Art art)
@@ -82,7 +102,8 @@ void sortierteSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig, Art
     summe.sortieren();
     evtl_neue_druckseite(lauf);
     listenkopf(lauf,
-               art == Art::bema ? QStringLiteral("BEMA (sort.):") : QStringLiteral("BEL (sort.):"));
+               art == Art::bema ? QStringLiteral("BEMA (sort.):") : QStringLiteral("BEL (sort.):"),
+               ersteSpalte(lauf, summe, art));
     bool gedruckt = false;
     for (int k = 0; k < summe.groesse(); ++k) {
         const Leistung &l = summe[k];
@@ -129,7 +150,7 @@ int vorzeichenWert(const QString &text)
 void bemaListe(Drucklauf &lauf, int zeile)
 {
     const int f = befundPosition(lauf, zeile);
-    listenkopf(lauf, QStringLiteral("BEMA :"));
+    listenkopf(lauf, QStringLiteral("BEMA :"), static_cast<double>(3 * lauf.U));
     // The first entry stands on the label line. When nothing was printed (no entry, a finding
     // the catalogue does not know, or only the marker of a notice already printed) the label
     // line is ended here, so the next section starts on a line of its own.
@@ -154,7 +175,7 @@ void bemaListe(Drucklauf &lauf, int zeile)
 void belListe(Drucklauf &lauf, int zeile)
 {
     const int f = befundPosition(lauf, zeile, true);
-    listenkopf(lauf, QStringLiteral("BEL :"));
+    listenkopf(lauf, QStringLiteral("BEL :"), static_cast<double>(3 * lauf.U));
     bool gedruckt = false;
     // The BEL list checks the page at every entry index, present or not.
     for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {

@@ -68,7 +68,8 @@ void befundzeile(Drucklauf &lauf, int zeile)
     f.setX(static_cast<double>(x));
     lauf.drucke(region);
     lauf.spalte(3);
-    lauf.drucke(plan.plantext[z][0].trimmed() + QStringLiteral("  ") + plan.plantext[z][1]);
+    lauf.druckeBis(plan.plantext[z][0].trimmed() + QStringLiteral("  ") + plan.plantext[z][1],
+                   static_cast<double>(5 * lauf.U));
     lauf.spalte(5);
     lauf.drucke(zahlFeld(werte[PlanState::spalteAnzahl]));
     lauf.drucke(QStringLiteral("x "));

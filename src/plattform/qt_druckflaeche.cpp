@@ -8,9 +8,13 @@ namespace {
 constexpr double twipsProZoll = 1440.0;
 constexpr int standardSchriftgroesse = 10;
 
+// The report's face is named, never the machine's default sans face, which differs from one
+// machine to the next (and with it every text width on the page). Liberation Sans has the widths
+// of the face a practice's printer usually sets; the set-up installs it.
 QFont standardSchrift()
 {
-    QFont schrift;
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setStyleHint(QFont::SansSerif);
     schrift.setPointSize(standardSchriftgroesse);
     return schrift;
 }

@@ -32,7 +32,8 @@ void TstDruckE2e::echterDrucker()
 
     Testfenster t;
     Main &w = t.w();
-    w.Patient->setText("Muster " + kennung);
+    // A name too long for its place ends with "…" before "Kalvomat".
+    w.Patient->setText(kennung + " Muster-Beispielhausen");
     t.tippeRegion(3, "11,12 21");
     t.listeKlick(2); // "Krone je Zahn": BEMA 20a and the deduction 19, BEL 0010
     t.klick(w.bonus[1]);
@@ -61,12 +62,12 @@ void TstDruckE2e::echterDrucker()
     const double breite = QtDruckflaeche::standardDrucker()->breite() / 20.0;
     const double rand = (pdf.seitenBreite - breite) / 2, U = breite / 10;
     // Every text that the report places at a column, in reading order, with its column.
-    const QStringList erwartet =
-        QStringLiteral("Muster@1 Kalvomat@4 Summen@3 geschätzte@6 Härtefall@2 ohne@2 Werte@1 "
-                       "Festzuschuss:@0 1.1@3 "
-                       "Regelversorgung:@0 BEMA@2 !@3 19@4 Provisorium@5 20a@4 Krone@5 "
-                       "Regelversorgung:@0 BEL@2 0010@4 Modell@5")
-            .split(u' ');
+    const QStringList erwartet = QStringList {kennung + "@1"}
+        + QStringLiteral("Kalvomat@4 Summen@3 geschätzte@6 Härtefall@2 ohne@2 Werte@1 "
+                         "Festzuschuss:@0 1.1@3 "
+                         "Regelversorgung:@0 BEMA@2 !@3 19@4 Provisorium@5 20a@4 Krone@5 "
+                         "Regelversorgung:@0 BEL@2 0010@4 Modell@5")
+              .split(u' ');
     qsizetype i = 0;
     for (const QString &paar : erwartet) {
         while (i < pdf.woerter.size() && pdf.woerter[i].text != paar.section(u'@', 0, 0))
@@ -79,6 +80,12 @@ void TstDruckE2e::echterDrucker()
     // The region ends at 2.8 U.
     QVERIFY(pdf.wort("21") && qAbs(pdf.wort("21")->xMax - (rand + 2.8 * U)) < 1.5);
     QVERIFY(pdf.wort("210,18"));
+    // Nothing overprinted: no two words of one line share any part of their boxes.
+    for (const PdfWort &a : pdf.woerter)
+        for (const PdfWort &b : pdf.woerter)
+            QVERIFY2(&a >= &b || a.seite != b.seite || qAbs(a.yMin - b.yMin) >= 1
+                         || a.xMax - 0.01 <= b.xMin || b.xMax - 0.01 <= a.xMin,
+                     qPrintable(a.text + " / " + b.text));
 }
 
 void TstDruckE2e::keinDrucker()

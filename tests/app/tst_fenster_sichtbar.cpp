@@ -1,0 +1,156 @@
+// What a person hears, sees and gets on paper: a screen reader reads the figures the labels
+// show; every figure stands whole in its label, neither cut by its box nor hidden by a
+// neighbour; no printed text runs into the next item of its line.
+
+#include "app/beschriftung.h"
+#include "druck/aufzeichnung.h"
+#include "druck/druck.h"
+#include "katalog/textzeilen.h"
+#include "plan/berechnung.h"
+#include "testfenster.h"
+
+#include <QAccessible>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+template<typename... Felder>
+QList<Beschriftung *> labels(const Felder &...felder)
+{
+    QList<Beschriftung *> l;
+    (l.append(QList<Beschriftung *>(felder.cbegin(), felder.cend())), ...);
+    return l;
+}
+
+// Where a label's text puts ink when nothing clips it, in window coordinates.
+QRect tinte(const QLabel *l, const QWidget *fenster)
+{
+    QImage bild(l->size() + QSize(200, 200), QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setFont(l->font());
+    maler.drawText(l->contentsRect().translated(100, 100),
+                   int(l->alignment()) | Qt::TextDontClip | (l->wordWrap() ? Qt::TextWordWrap : 0),
+                   l->text());
+    maler.end();
+    QRect r;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            r |= qAlpha(bild.pixel(x, y)) > 0 ? QRect(x - 100, y - 100, 1, 1) : QRect();
+    return r.translated(l->mapTo(fenster, QPoint()));
+}
+} // namespace
+
+class TstFensterSichtbar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void datenLabelSprechenIhrenText()
+    {
+        Testfenster t;
+        Main &w = t.w();
+        t.tippeRegion(0, "11 12 13");
+        t.listeKlick(2);
+        t.tippeRegion(1, "OK");
+        t.listeKlick(3);
+        for (Beschriftung *l : labels(w.festsum, w.eigenanteil, w.lblbefund, w.befgr, w.erg_befund,
+                                      w.erg_anz, w.erg_einfach, w.erg_befsum)) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(l);
+            QCOMPARE(a->text(QAccessible::Name), l->text());
+            // What the label is stays with it, for the reader to say on request.
+            QVERIFY(!a->text(QAccessible::Description).isEmpty());
+        }
+        QCOMPARE(w.festsum[0]->text(), QString("682,14")); // the labels show the plan
+        // The list has no side scroller, though its headings are wider than it.
+        QVERIFY(w.befwahl[0]->sizeHintForColumn(0) > w.befwahl[0]->viewport()->width());
+        QVERIFY(!w.befwahl[0]->horizontalScrollBar()->isVisible());
+    }
+
+    void ganzeFiguren_data()
+    {
+        QTest::addColumn<QString>("betraege"); // of one tooth at the four levels
+        QTest::addColumn<int>("stufe");
+        QTest::addColumn<QString>("summe"); // the row sum shown
+        QTest::newRow("lowest") << "-214748,3648\t-214748,3648\t-214748,3648\t-214748,3648" << 3
+                                << "-214748,3648";
+        QTest::newRow("own share")
+            << "214748,3648\t214748,3648\t214748,3648\t0" << 0 << "214748,3648";
+        QTest::newRow("Überlauf") << "1e999\t1e999\t1e999\t1e999" << 2 << "Überlauf";
+    }
+    void ganzeFiguren()
+    {
+        QFETCH(QString, betraege);
+        QFETCH(int, stufe);
+        QFETCH(QString, summe);
+        Testfenster t({{"bef.txt", alsDatei({"Nr", "1.1\tKrone\t\t\t" + betraege + "\t-1"})}});
+        Main &w = t.w();
+        t.tippeRegion(0, "11");
+        t.listeKlick(1);
+        t.klick(w.bonus[stufe]);
+        QCOMPARE(w.erg_befsum[0]->text(), summe);
+        // What each control hides of those below it: a label without background only its text.
+        QHash<const QObject *, QRegion> deckt;
+        for (QWidget *n : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            auto *l = qobject_cast<QLabel *>(n);
+            if (n->isVisible())
+                deckt[n] =
+                    l && !l->autoFillBackground() ? QRegion(tinte(l, &w)) : QRegion(n->geometry());
+        }
+        const auto figuren =
+            labels(std::array {w.lblsumfest, w.lblEigenanteil}, w.festsum, w.eigenanteil,
+                   w.lblBonus, w.lblhead, w.erg_anz, w.erg_einfach, w.erg_befsum);
+        for (Beschriftung *l : figuren) {
+            QRegion sichtbar(l->geometry());
+            for (qsizetype i = w.children().indexOf(l) + 1; i < w.children().size(); ++i)
+                sichtbar -= deckt.value(w.children()[i]);
+            QVERIFY2((QRegion(tinte(l, &w)) - sichtbar).isEmpty(),
+                     qPrintable(l->accessibleDescription() + ": " + l->text()));
+        }
+    }
+
+    void ohneUeberdruck_data()
+    {
+        QTest::addColumn<int>("incl");
+        for (int incl = nurFestzuschuesse; incl <= bemaBelGesamt; ++incl)
+            QTest::addRow("kind %d", incl) << incl;
+    }
+    // Every report kind of the example catalogue's longest findings on the recording surface
+    // (every character 100 twips wide): a text too long for its column ends with "…".
+    void ohneUeberdruck()
+    {
+        QFETCH(int, incl);
+        QFile datei(QStringLiteral(KALVOMAT_BEISPIEL "/bef.txt"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const Katalog k = katalogAusZeilen(textzeilen(datei.readAll()));
+        DruckDaten d; // the findings whose texts are wider than their column
+        for (int i = 1, z = 0; i <= k.anzahlBefunde() && z < PlanState::zeilen; ++i)
+            if (!k.istUeberschrift(i) && k.befund(i).beftext.size() > 15)
+                befundUebernehmen(d.plan, z++, k, i);
+        d.patient = QStringLiteral("Maximiliane Musterfrau-Beispielhausen");
+        Aufzeichnung f;
+        Leistarray bema {Leistarray::bemaGroesse}, bel {Leistarray::belGroesse};
+        QVERIFY(druck(f, d, k, incl, bema, bel));
+        for (int s = 1; s <= f.seiten(); ++s)
+            for (int z = 0; z < f.zeilenAnzahl(s); ++z) {
+                auto zeile = f.zeile(s, z);
+                std::sort(zeile.begin(), zeile.end(), [](auto &a, auto &b) { return a.x < b.x; });
+                for (qsizetype i = 0; i < zeile.size(); ++i) {
+                    const double grenze = i + 1 < zeile.size() ? zeile[i + 1].x : f.breite();
+                    QVERIFY2(zeile[i].x + f.textBreite(zeile[i].text) <= grenze,
+                             qPrintable(QStringLiteral("page %1 line %2: ").arg(s).arg(z)
+                                        + zeile[i].text));
+                }
+            }
+        QStringList gekuerzt;
+        for (const auto &e : f.eintraege())
+            gekuerzt << e.text;
+        // Cut after the last letter that fits before the next column: 22 characters at 3 U.
+        QVERIFY(gekuerzt.contains(QStringLiteral("1.3  Verblendung 15-…")));
+        QVERIFY(
+            gekuerzt.contains(QStringLiteral("Maximiliane Musterfrau-Beispiel…"))); // 1 U to 4 U
+    }
+};
+
+QTEST_MAIN(TstFensterSichtbar)
+#include "tst_fenster_sichtbar.moc"
