@@ -1,8 +1,10 @@
 // Arbitrary bytes as "bef.txt": split and decode them, read the catalogue and ask it everything
 // the window and the print run ask of it; then take every finding into a plan row as a click in
-// the finding list does, count a region within its limits and add up the subsidies.
+// the finding list does, count a region within its limits and add up the subsidies; and run the
+// catalogue check on the same lines.
 
 #include "katalog/katalog.h"
+#include "katalog/pruefung.h"
 #include "katalog/textzeilen.h"
 #include "katalog/zahlwert.h"
 #include "plan/berechnung.h"
@@ -129,6 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
             pruefe(k.befund(bema).beftext == liste.at(i));
     }
 
+    // The check of the same lines: one line per message, and the start-up list stays short.
+    for (const Pruefmeldung &m : katalogPruefen(zeilen, k))
+        pruefe(!alsZeile(m).contains(u'\n') && !alsZeile(m).contains(u'\r'));
+    pruefe(fehlerZeilen(katalogPruefen(zeilen, k), 10).size() <= 11);
     planRechnen(k);
     return 0;
 }
