@@ -66,12 +66,19 @@ std::optional<int> befehlszeile(int argc, char **argv)
 {
     QStringList argumente;
     bool fuerUns = false;
+    const QStringList eigene = {QStringLiteral("--pruefen"), QStringLiteral("-h"),
+                                QStringLiteral("--help"), QStringLiteral("-v"),
+                                QStringLiteral("--version")};
     for (int i = 0; i < argc; ++i) {
-        argumente.append(QString::fromLocal8Bit(argv[i]));
-        fuerUns = fuerUns
-            || (i > 0
-                && QStringList {"--pruefen", "-h", "--help", "-v", "--version"}.contains(
-                    argumente.last()));
+        QString argument = QString::fromLocal8Bit(argv[i]);
+        // "--pruefen=DATEI" is read as "--pruefen DATEI".
+        if (i > 0 && argument.startsWith(QStringLiteral("--pruefen="))) {
+            argumente.append(QStringLiteral("--pruefen"));
+            argument.remove(0, 10);
+            fuerUns = true;
+        }
+        fuerUns = fuerUns || (i > 0 && eigene.contains(argument));
+        argumente.append(argument);
     }
     // Everything else belongs to the window, Qt's own options included.
     if (!fuerUns)
