@@ -1,7 +1,6 @@
 // Arbitrary bytes as "bef.txt": split and decode them, read the catalogue and ask it everything
 // the window and the print run ask of it; then take every finding into a plan row as a click in
-// the finding list does, count a region within its limits and add up the subsidies; and run the
-// catalogue check on the same lines.
+// the finding list does, count a region within its limits and add up the subsidies.
 
 #include "katalog/katalog.h"
 #include "katalog/pruefung.h"

@@ -119,11 +119,10 @@ void TstPruefen::startmeldung()
     QFETCH(int, falsche);
     QFETCH(QStringList, erwartet);
     QStringList z = {QStringLiteral("Kopf")};
-    for (int i = 1; i <= befunde; ++i) {
+    for (int i = 1; i <= befunde; ++i)
         z << QStringLiteral("%1\tBefund %1\t\t\t%2\t1\t1\t1\t-1\t-1\t-1\t-1")
                  .arg(i)
-                 .arg(i <= falsche ? "x" : "1");
-    }
+                 .arg(i <= falsche ? u"x" : u"1");
     Testfenster t({{QStringLiteral("bef.txt"), alsDatei(z)}}, false);
     QStringList teile; // the message's introduction, its list and its closing line
     for (const QString &m : t.gesagt.meldungen)

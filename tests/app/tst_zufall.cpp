@@ -1236,7 +1236,6 @@ void TstZufall::zufaelligeBenutzung()
                    {QStringLiteral("Anmerk.txt"), alsDatei({QStringLiteral("Regeln")})}});
     // The catalogue's odd numbers are named once at start; after that nothing is said.
     QCOMPARE(t.gesagt.meldungen.size(), 1);
-    QVERIFY(t.gesagt.meldungen.first().endsWith(QStringLiteral("kalvomat --pruefen")));
     t.gesagt.meldungen.clear();
     // The clear entry, then one entry per finding line.
     int eintraege = 1;
