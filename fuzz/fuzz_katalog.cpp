@@ -2,6 +2,7 @@
 // what the window and the print run ask; a plan filled from every finding adds up exactly.
 
 #include "katalog/katalog.h"
+#include "katalog/pruefung.h"
 #include "katalog/textzeilen.h"
 #include "plan/berechnung.h"
 #include "plan/region.h"
@@ -52,5 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         pruefe(fest == geld::ungueltig ? ungueltig || summe != static_cast<Geld>(summe)
                                        : summe == fest);
     }
+    // The check of the same lines: one line per message, and the start-up list stays short.
+    const auto meldungen = katalogPruefen(zeilen, k);
+    for (const Pruefmeldung &m : meldungen)
+        pruefe(!alsZeile(m).contains(u'\n') && !alsZeile(m).contains(u'\r'));
+    pruefe(fehlerZeilen(meldungen, 10).size() <= 11);
     return 0;
 }

@@ -38,6 +38,14 @@ if [ ! -e "$ordner" ]; then
     fi
 fi
 
+# "kalvomat --pruefen DATEI" names the catalogue from where the user stands, not from the folder.
+if [ $# -eq 2 ] && [ "$1" = --pruefen ]; then
+    case $2 in
+    /*) ;;
+    *) set -- --pruefen "$PWD/$2" ;;
+    esac
+fi
+
 if ! cd "$ordner"; then
     echo "kalvomat: „$ordner“ ist kein Ordner, in dem Kalvomat arbeiten kann." >&2
     exit 1

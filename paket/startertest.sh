@@ -76,6 +76,12 @@ pruefe "dritter Start ohne bef.txt gelingt" starte HOME="$heim"
 pruefe "fehlende bef.txt nicht durch das alte Beispiel ersetzt" [ ! -e "$ordner/bef.txt" ]
 pruefe "Programm startet trotzdem im Ordner (es meldet die fehlende Datei selbst)" gestartet_in "$ordner"
 
+# A catalogue named to --pruefen is found from where the user stands; the check still runs there.
+pruefe "--pruefen mit relativem Pfad gelingt" \
+    sh -c 'cd "$1" && env -u XDG_DATA_HOME HOME="$2" "$3" --pruefen neu/bef.txt' - "$arbeit" "$heim" "$baum/bin/kalvomat"
+pruefe "relativer Pfad wird absolut weitergereicht" \
+    [ "$(cat "$arbeit/argumente")" = "$(printf -- '--pruefen\n%s/neu/bef.txt' "$arbeit")" ]
+
 # XDG_DATA_HOME names the place of the folder.
 daten=$arbeit/daten
 pruefe "Start mit XDG_DATA_HOME gelingt" mit_umask 027 starte HOME="$arbeit/anderes-heim" XDG_DATA_HOME="$daten"

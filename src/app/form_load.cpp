@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/schriftwahl.h"
 #include "app/twips.h"
+#include "katalog/pruefung.h"
 #include "katalog/textzeilen.h"
 #include "plattform/textdatei.h"
 
@@ -98,7 +99,8 @@ void Main::spaltenkoepfe_setzen()
 void Main::befunde_laden()
 {
     const auto bytes = dateiLesen(befDatei);
-    katalog = katalogAusZeilen(bytes ? textzeilen(*bytes) : QStringList());
+    const QStringList zeilen = bytes ? textzeilen(*bytes) : QStringList();
+    katalog = katalogAusZeilen(zeilen);
     for (const QString &eintrag : katalog.liste())
         befwahl[0]->addItem(eintrag);
     for (int k = 0; k < katalog.gruppen().size(); ++k)
@@ -111,11 +113,15 @@ void Main::befunde_laden()
                            "einer leeren Befundliste. Legen Sie die Datei in diesen "
                            "Ordner und starten Sie das Programm neu.")
                 .arg(befDatei, ordner()));
-    } else if (!katalog.ignoriert().isEmpty()) {
+    } else if (const QStringList fehler = fehlerZeilen(katalogPruefen(zeilen, katalog), 10);
+               !fehler.isEmpty()) {
+        // The lines beyond the table limits are among these errors. Ten lines at most, so that
+        // even a file of random bytes gives a message whose OK button stays on the screen.
         dialoge_->meldung(
-            QStringLiteral("Einige Zeilen der Befunddatei „%1“ im Ordner „%2“ passen "
-                           "nicht in die Befundtabelle und wurden nicht übernommen:\n\n%3")
-                .arg(befDatei, ordner(), katalog.ignoriert().join(u'\n')));
+            QStringLiteral("Die Befunddatei „%1“ im Ordner „%2“ enthält Fehler; Beträge und "
+                           "Leistungen dieser Zeilen können falsch sein oder fehlen:\n\n%3\n\n"
+                           "Eine genaue Prüfung zeigt: kalvomat --pruefen")
+                .arg(befDatei, ordner(), fehler.join(u'\n')));
     }
 
     // L1, L2

@@ -1,9 +1,13 @@
+#include "app/befehlszeile.h"
 #include "app/main_window.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    // The command-line uses come first: they need no display and open no window.
+    if (const auto code = befehlszeile(argc, argv))
+        return *code;
     QApplication app(argc, argv);
     Main fenster;
     fenster.Form_Load();

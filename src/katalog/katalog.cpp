@@ -20,9 +20,14 @@ QStringView ohneLeerzeichen(QStringView text)
     return text.sliced(anfang, ende - anfang);
 }
 
-// Fields 1 to 20 of a line, each trimmed; missing trailing fields stay empty. The line is cut at
-// the first 19 tabs only, so a line with a million tabs costs no more than one with twenty.
-std::array<QString, feldAnzahl> felder(QStringView zeile)
+const Befund leererBefund {};
+const Leistungseintrag leererEintrag {};
+
+} // namespace
+
+// The line is cut at the first 19 tabs only, so a line with a million tabs costs no more than one
+// with twenty.
+std::array<QString, feldAnzahl> katalogFelder(QStringView zeile)
 {
     std::array<QString, feldAnzahl> feld;
     qsizetype anfang = 0;
@@ -36,6 +41,8 @@ std::array<QString, feldAnzahl> felder(QStringView zeile)
     }
     return feld;
 }
+
+namespace {
 
 // A finding text quoted in a message: long texts (or binary junk) are cut so that the message
 // stays readable.
@@ -76,14 +83,26 @@ QList<Leistungseintrag> vorhandene(const std::array<Leistungseintrag, eintragsAn
     return liste;
 }
 
-const Befund leererBefund {};
-const Leistungseintrag leererEintrag {};
-
 } // namespace
 
 int Katalog::anzahlBefunde() const
 {
     return liste_.isEmpty() ? 0 : static_cast<int>(liste_.size()) - 1;
+}
+
+QStringList Katalog::ignoriert() const
+{
+    QStringList texte;
+    for (const Auslassung &a : auslassungen_)
+        texte.append(QStringLiteral("Zeile %1: %2").arg(a.zeile).arg(a.text));
+    return texte;
+}
+
+qsizetype Katalog::zeile(int i) const
+{
+    if (i < 0 || i > hoechsterBefund)
+        return 0;
+    return zeilen_[static_cast<std::size_t>(i)];
 }
 
 const Befund &Katalog::befund(int i) const
@@ -164,24 +183,25 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
         if (!zeile.contains(u'\t'))
             continue;
         const qsizetype zeilenNr = z + 1;
-        const auto feld = felder(zeile);
+        const auto feld = katalogFelder(zeile);
 
         if (!feld[0].isEmpty()) {
             bemaZaehler = 0;
             belZaehler = 0;
             if (n >= Katalog::hoechsterBefund) {
                 befundVerworfen = true;
-                k.ignoriert_.append(
-                    QStringLiteral("Zeile %1: mehr als %2 Befunde, der Befund „%3“ wurde "
-                                   "samt seinen Leistungen nicht übernommen.")
-                        .arg(zeilenNr)
-                        .arg(Katalog::hoechsterBefund)
-                        .arg(befundName(feld[0], feld[1])));
+                k.auslassungen_.append(
+                    {zeilenNr, 1,
+                     QStringLiteral("mehr als %1 Befunde, der Befund „%2“ wurde samt seinen "
+                                    "Leistungen nicht übernommen.")
+                         .arg(Katalog::hoechsterBefund)
+                         .arg(befundName(feld[0], feld[1]))});
                 continue;
             }
             befundVerworfen = false;
             ++n;
             Befund &b = k.befunde_[static_cast<std::size_t>(n)];
+            k.zeilen_[static_cast<std::size_t>(n)] = zeilenNr;
             b.befnr = feld[0];
             b.beftext = feld[1];
             k.liste_.append(b.beftext);
@@ -189,12 +209,12 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                 if (k.gruppen_.size() < Katalog::gruppenAnzahl) {
                     k.gruppen_.append(b.beftext);
                 } else {
-                    k.ignoriert_.append(
-                        QStringLiteral("Zeile %1: mehr als %2 Gruppenüberschriften, die "
-                                       "Überschrift „%3“ steht nur in der Befundliste.")
-                            .arg(zeilenNr)
-                            .arg(Katalog::gruppenAnzahl)
-                            .arg(kurz(b.beftext)));
+                    k.auslassungen_.append(
+                        {zeilenNr, 2,
+                         QStringLiteral("mehr als %1 Gruppenüberschriften, die Überschrift "
+                                        "„%2“ steht nur in der Befundliste.")
+                             .arg(Katalog::gruppenAnzahl)
+                             .arg(kurz(b.beftext))});
                 }
             }
             b.befinfo1 = feld[2];
@@ -211,16 +231,16 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
             continue;
         }
 
-        const auto ueberzaehlig = [&](const QString &tabelle, const QString &nummer) {
+        const auto ueberzaehlig = [&](int f, const QString &tabelle, const QString &nummer) {
             const Befund &b = k.befunde_[static_cast<std::size_t>(n)];
             const QString name = n == 0
                 ? QStringLiteral("vor dem ersten Befund")
                 : QStringLiteral("beim Befund „%1“").arg(befundName(b.befnr, b.beftext));
-            k.ignoriert_.append(QStringLiteral("Zeile %1: mehr als %2 %3-Einträge %4, der "
-                                               "Eintrag „%5“ wurde nicht übernommen.")
-                                    .arg(zeilenNr)
-                                    .arg(eintragsAnzahl)
-                                    .arg(tabelle, name, kurz(nummer)));
+            k.auslassungen_.append({zeilenNr, f,
+                                    QStringLiteral("mehr als %1 %2-Einträge %3, der Eintrag "
+                                                   "„%4“ wurde nicht übernommen.")
+                                        .arg(eintragsAnzahl)
+                                        .arg(tabelle, name, kurz(nummer))});
         };
 
         if (!feld[16].isEmpty()) {
@@ -229,7 +249,7 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                     eintrag(feld[16], feld[17]);
                 ++bemaZaehler;
             } else {
-                ueberzaehlig(QStringLiteral("BEMA"), feld[16]);
+                ueberzaehlig(17, QStringLiteral("BEMA"), feld[16]);
             }
         }
         if (!feld[18].isEmpty()) {
@@ -238,7 +258,7 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                     eintrag(feld[18], feld[19]);
                 ++belZaehler;
             } else {
-                ueberzaehlig(QStringLiteral("BEL"), feld[18]);
+                ueberzaehlig(19, QStringLiteral("BEL"), feld[18]);
             }
         }
     }

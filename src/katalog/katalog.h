@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <array>
 
@@ -16,6 +17,16 @@ struct Leistungseintrag
 {
     QString vorzeichen;
     QString nr;
+    QString text;
+};
+
+// A line of the file that did not fit the fixed tables and was ignored: its line number, the
+// field that made it not fit (1 a finding, 2 a heading, 17 a BEMA, 19 a BEL entry) and a German
+// description.
+struct Auslassung
+{
+    qsizetype zeile = 0;
+    int feld = 0;
     QString text;
 };
 
@@ -45,8 +56,12 @@ public:
     const QStringList &liste() const { return liste_; }
     // Texts of the group headings in file order, at most 8.
     const QStringList &gruppen() const { return gruppen_; }
-    // German descriptions of the lines that did not fit the fixed tables and were ignored.
-    const QStringList &ignoriert() const { return ignoriert_; }
+    // The lines that did not fit the fixed tables and were ignored, in file order.
+    const QList<Auslassung> &auslassungen() const { return auslassungen_; }
+    // The same as German sentences "Zeile 75: mehr als 70 Befunde, …".
+    QStringList ignoriert() const;
+    // The line number (1-based, the header is line 1) of finding i; 0 for row 0 and empty rows.
+    qsizetype zeile(int i) const;
 
     int anzahlBefunde() const; // number of list entries minus 1, at least 0
 
@@ -75,8 +90,13 @@ private:
     std::array<Eintraege, hoechsterBefund + 1> bel_;
     QStringList liste_;
     QStringList gruppen_;
-    QStringList ignoriert_;
+    QList<Auslassung> auslassungen_;
+    std::array<qsizetype, hoechsterBefund + 1> zeilen_ {};
 };
+
+// Fields 1 to 20 of a catalogue line as the reader sees them: split at tabs, each trimmed of
+// blanks, missing trailing fields empty, fields beyond the 20th not read.
+std::array<QString, 20> katalogFelder(QStringView zeile);
 
 // Reads the catalogue from the decoded lines of "bef.txt" (line 1 is the header).
 Katalog katalogAusZeilen(const QStringList &zeilen);
