@@ -139,9 +139,10 @@ void TstPlanablage::rundreise()
 
 void TstPlanablage::geaenderterKatalog()
 {
-    // Today's catalogue: the crown costs more, the bridge has another text, "Ohne Betrag" counts at
-    // most 2.
+    // Today's catalogue: the crown costs more and is the first entry (its heading is gone), the
+    // bridge has another text, "Ohne Betrag" counts at most 2.
     QStringList katalog = katalogZeilen();
+    katalog.removeAt(1);
     katalog.replaceInStrings(QStringLiteral("2.1\tBrücke"), QStringLiteral("2.1\tBrückenglied"));
     katalog.replaceInStrings(QStringLiteral("\t61,78\t"), QStringLiteral("\t62,50\t"));
     katalog.replaceInStrings(QStringLiteral("Katalog\t\t\t\t\t\t-1\t"),
