@@ -66,13 +66,14 @@ void listenkopf(Drucklauf &lauf, const QString &name, double grenze)
 
 // Where the first entry of a sorted total stands on the label line: 3 U for a deduction or the
 // notice, 4 U for a service number; the right edge when nothing follows on that line (no entry,
-// only a notice already printed, or a page break before the first entry).
+// or a page break before the first entry). The notice is never printed before the sorted list:
+// no report kind has both the lists per finding and the sorted total.
 double ersteSpalte(const Drucklauf &lauf, const Leistarray &summe, Art art)
 {
     if (!seiteVoll(lauf)) {
         for (int k = 0; k < summe.groesse(); ++k) {
             const Leistung &l = summe[k];
-            if (l.nr.isEmpty() || (art == Art::bema && l.nr == bemaMarker && lauf.hinweisGedruckt))
+            if (l.nr.isEmpty())
                 continue;
             const bool bei3U =
                 (art == Art::bema && l.nr == bemaMarker) || vorzeichenWert(l.anz) < 0;
@@ -110,7 +111,6 @@ void sortierteSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig, Art
         if (l.nr.isEmpty())
             continue;
         evtl_neue_druckseite(lauf);
-        lauf.spalte(3);
         if (art == Art::bema && l.nr == bemaMarker) {
             gedruckt = marker(lauf) || gedruckt;
         } else {
@@ -160,7 +160,6 @@ void bemaListe(Drucklauf &lauf, int zeile)
         if (!vorhanden(e))
             continue;
         evtl_neue_druckseite(lauf);
-        lauf.spalte(3);
         if (e.nr == bemaMarker) {
             gedruckt = marker(lauf) || gedruckt;
         } else {
