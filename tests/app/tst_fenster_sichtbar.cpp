@@ -90,12 +90,15 @@ private slots:
         t.klick(w.bonus[stufe]);
         QCOMPARE(w.erg_befsum[0]->text(), summe);
         // What each control hides of those below it: a label without background only its text.
+        // All of it lies inside the window.
         QHash<const QObject *, QRegion> deckt;
         for (QWidget *n : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             auto *l = qobject_cast<QLabel *>(n);
-            if (n->isVisible())
-                deckt[n] =
-                    l && !l->autoFillBackground() ? QRegion(tinte(l, &w)) : QRegion(n->geometry());
+            if (!n->isVisible())
+                continue;
+            deckt[n] =
+                l && !l->autoFillBackground() ? QRegion(tinte(l, &w)) : QRegion(n->geometry());
+            QVERIFY(deckt[n].isEmpty() || w.rect().contains(deckt[n].boundingRect()));
         }
         const auto figuren =
             labels(std::array {w.lblsumfest, w.lblEigenanteil}, w.festsum, w.eigenanteil,
