@@ -6,16 +6,7 @@
 #include "katalog/textzeilen.h"
 #include "plan/berechnung.h"
 #include "plan/region.h"
-
-#include <cstdlib>
-
-namespace {
-void pruefe(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
-} // namespace
+#include "pruefe.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t groesse)
 {

@@ -3,22 +3,12 @@
 // whatever it holds.
 
 #include "plan/plandatei.h"
+#include "pruefe.h"
 
 #include <QByteArray>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void pruefe(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t groesse)
 {
