@@ -2,15 +2,8 @@
 
 #include <QStringDecoder>
 
-namespace {
-
-// Windows-1252 without depending on the codec being available: Latin-1 plus the 32 characters
-// that Windows puts in place of the C1 controls (five unused codes stay as they are).
-QString ausWindows1252(QByteArrayView bytes)
+QString windows1252OhneCodec(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    if (decoder.isValid())
-        return decoder.decode(bytes);
     static constexpr char16_t c1[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -22,6 +15,15 @@ QString ausWindows1252(QByteArrayView bytes)
         text.append(u >= 0x80 && u < 0xA0 ? QChar(c1[u - 0x80]) : QChar(u));
     }
     return text;
+}
+
+namespace {
+
+// Windows-1252 through Qt's codec, or through the own table where Qt has no such codec.
+QString ausWindows1252(QByteArrayView bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    return decoder.isValid() ? decoder.decode(bytes) : windows1252OhneCodec(bytes);
 }
 
 } // namespace
