@@ -83,7 +83,9 @@ private slots:
         QFETCH(QString, betraege);
         QFETCH(int, stufe);
         QFETCH(QString, summe);
-        Testfenster t({{"bef.txt", alsDatei({"Nr", "1.1\tKrone\t\t\t" + betraege + "\t-1"})}});
+        Testfenster t(
+            {{"bef.txt",
+              alsDatei({"Nr", "1.1\tKrone\tje Zahn\tzählt je Zahn\t" + betraege + "\t-1"})}});
         Main &w = t.w();
         t.tippeRegion(0, "11");
         t.listeKlick(1);
@@ -102,7 +104,7 @@ private slots:
         }
         const auto figuren =
             labels(std::array {w.lblsumfest, w.lblEigenanteil}, w.festsum, w.eigenanteil,
-                   w.lblBonus, w.lblhead, w.erg_anz, w.erg_einfach, w.erg_befsum);
+                   w.lblBonus, w.lblhead, w.erg_anz, w.erg_einfach, w.erg_befsum, w.lblbefund);
         for (Beschriftung *l : figuren) {
             QRegion sichtbar(l->geometry());
             for (qsizetype i = w.children().indexOf(l) + 1; i < w.children().size(); ++i)
