@@ -28,19 +28,32 @@ if [ ${#befehl[@]} -eq 0 ]; then
     cp "$hier"/beispiel/bef.txt "$hier"/beispiel/hilfe.txt "$hier"/beispiel/Anmerk.txt "$arbeit"/
 fi
 
-anzeige=99
-while [ -e /tmp/.X11-unix/X$anzeige ] || [ -e /tmp/.X$anzeige-lock ]; do anzeige=$((anzeige + 1)); done
-Xvfb :$anzeige -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and names it once it accepts connections: a display chosen
+# here could be taken, or still be held by the previous run's server, before Xvfb gets it.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$arbeit/anzeige" >"$arbeit/xvfb.log" 2>&1 &
 xvfb=$!
 prog=
 aufraeumen() {
     [ -n "$prog" ] && kill "$prog" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
     rm -rf "$arbeit"
 }
 trap aufraeumen EXIT
+anzeige=
+for _ in $(seq 300); do
+    # A whole line only: Xvfb ends the number with a newline.
+    if read -r anzeige <"$arbeit/anzeige"; then break; fi
+    anzeige=
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+done
+if [ -z "$anzeige" ]; then
+    echo "Rauchtest: Xvfb ist nicht gestartet" >&2
+    cat "$arbeit/xvfb.log" >&2
+    exit 1
+fi
 export DISPLAY=:$anzeige
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 if [ ${#befehl[@]} -gt 0 ]; then
     (QT_QPA_PLATFORM=xcb exec "${befehl[@]}") >"$arbeit/programm.log" 2>&1 &
@@ -50,15 +63,15 @@ fi
 prog=$!
 
 fenster=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     fenster=$(xdotool search --onlyvisible --name '^Kalvomat 1\.3$' 2>/dev/null | head -n 1 || true)
     [ -n "$fenster" ] && break
     kill -0 "$prog" 2>/dev/null || break
     sleep 0.1
 done
 if [ -z "$fenster" ]; then
-    echo "Rauchtest: das Fenster „Kalvomat 1.3“ ist nicht erschienen" >&2
-    cat "$arbeit/programm.log" >&2
+    echo "Rauchtest: das Fenster „Kalvomat 1.3“ ist nicht erschienen (Anzeige :$anzeige)" >&2
+    cat "$arbeit/programm.log" "$arbeit/xvfb.log" >&2
     exit 1
 fi
 sleep 0.5
