@@ -13,9 +13,11 @@ als_root() {
 
 pakete=(build-essential cmake qt6-base-dev fonts-liberation2 fonts-urw-base35 xdg-utils)
 if [ "$modus" = test ]; then
-    pakete+=(locales poppler-utils xvfb x11-utils xdotool imagemagick cups cups-client cups-filters clang-format)
+    pakete+=(locales poppler-utils xvfb xdotool imagemagick cups cups-client cups-filters clang-format)
     # The Debian package: dpkg-shlibdeps derives its library dependencies, with file and objdump.
     pakete+=(dpkg-dev file binutils)
+    # The format check takes its list of files from the git repository.
+    pakete+=(git)
     # The fuzzers: clang with its sanitizer and libFuzzer runtimes (only recommended by clang,
     # and recommendations are not installed here).
     pakete+=(clang libclang-rt-14-dev)
