@@ -1,5 +1,6 @@
 # make run    installs what is missing, builds and starts Kalvomat on the example data in beispiel/
 # make test   installs what is missing, builds and passes the tests (normal and with sanitizers)
+# make check  builds and runs the tests, installing nothing (for a machine that has what they need)
 # make fuzz   builds the fuzzers (clang, build-fuzz) and runs each FUZZ_SEKUNDEN seconds
 # make bench  builds the benchmarks (Release, build-bench) and prints their tables; no test runs it
 # make paket  builds the Debian package kalvomat_<version>_<arch>.deb (Release, build-paket)
@@ -18,7 +19,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DKALVOMAT_WERROR=ON
 endif
 
-.PHONY: run test build build-san setup setup-test clean bench fuzz fuzz-kurz build-fuzz paket paket-test
+.PHONY: run test check build build-san setup setup-test clean bench fuzz fuzz-kurz build-fuzz paket paket-test
 
 run: setup build
 	cd beispiel && ../$(BUILD)/src/app/kalvomat
@@ -30,6 +31,9 @@ test: setup-test build build-san
 	scripts/rauchtest.sh $(BUILD)/src/app/kalvomat
 	$(MAKE) fuzz-kurz
 	$(MAKE) paket-test
+
+check: build
+	cd $(BUILD) && ctest --output-on-failure
 
 setup:
 	scripts/einrichten.sh run

@@ -25,8 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         // A service is present when its number is more than blanks: a lone LF, which ends no
         // line, is such a number.
         for (const Leistungseintrag &e : k.bemaEintraege(i) + k.belEintraege(i))
-            pruefe((e.vorzeichen == u"1" || e.vorzeichen == u"-1")
-                   && e.nr.count(u' ') < e.nr.size());
+            pruefe((e.vorzeichen == 1 || e.vorzeichen == -1) && e.nr.count(u' ') < e.nr.size());
         if (k.istUeberschrift(i))
             continue;
         const int row = i % PlanState::zeilen;

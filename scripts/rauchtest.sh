@@ -64,13 +64,13 @@ prog=$!
 
 fenster=
 for _ in $(seq 300); do
-    fenster=$(xdotool search --onlyvisible --name '^Kalvomat 1\.3$' 2>/dev/null | head -n 1 || true)
+    fenster=$(xdotool search --onlyvisible --name '^Kalvomat [0-9][0-9.]*$' 2>/dev/null | head -n 1 || true)
     [ -n "$fenster" ] && break
     kill -0 "$prog" 2>/dev/null || break
     sleep 0.1
 done
 if [ -z "$fenster" ]; then
-    echo "Rauchtest: das Fenster „Kalvomat 1.3“ ist nicht erschienen (Anzeige :$anzeige)" >&2
+    echo "Rauchtest: das Fenster „Kalvomat <Version>“ ist nicht erschienen (Anzeige :$anzeige)" >&2
     cat "$arbeit/programm.log" "$arbeit/xvfb.log" >&2
     exit 1
 fi

@@ -4,6 +4,7 @@
 #include "katalog/pruefung.h"
 #include "katalog/textzeilen.h"
 #include "plattform/textdatei.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -98,7 +99,7 @@ std::optional<int> befehlszeile(int argc, char **argv)
         return ohneFehler;
     }
     if (gelesen && parser.isSet(versionOption)) {
-        aus << QStringLiteral("kalvomat 1.3\n");
+        aus << QStringLiteral("kalvomat %1\n").arg(kalvomatVersion);
         return ohneFehler;
     }
     const QStringList dateien = parser.positionalArguments();

@@ -27,5 +27,5 @@ void Befundliste::mouseReleaseEvent(QMouseEvent *ereignis)
         return;
     if (currentItem() != markiert.first())
         setCurrentItem(markiert.first());
-    emit gezogenGewaehlt();
+    Q_EMIT gezogenGewaehlt();
 }

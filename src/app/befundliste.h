@@ -12,7 +12,7 @@ class Befundliste : public QListWidget
 public:
     explicit Befundliste(QWidget *parent = nullptr);
 
-signals:
+Q_SIGNALS:
     // The button went down on one entry and came up with another one highlighted.
     void gezogenGewaehlt();
 

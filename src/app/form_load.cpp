@@ -9,6 +9,7 @@
 #include "katalog/pruefung.h"
 #include "katalog/textzeilen.h"
 #include "plattform/textdatei.h"
+#include "version.h"
 
 #include <QDir>
 
@@ -60,7 +61,7 @@ int Main::spalte_x(int i)
 
 void Main::Form_Load()
 {
-    setWindowTitle(windowTitle() + QStringLiteral(" 1.3"));
+    setWindowTitle(windowTitle() + u' ' + QString::fromUtf16(kalvomatVersion));
     // Left 450, Top 0, 11000 twips high; the width stays the designed one.
     move(tw(450), 0);
     resize(width(), tw(11000));

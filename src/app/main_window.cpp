@@ -520,14 +520,14 @@ bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
         return false;
     }
     if (losgelassenDarueber(objekt, ereignis)) {
-        if (const int i = indexVon(erg_befund, objekt); i >= 0)
-            erg_befund_Click(i);
-        else if (const int i = indexVon(erg_anz, objekt); i >= 0)
-            erg_anz_Click(i);
-        else if (const int i = indexVon(erg_einfach, objekt); i >= 0)
-            erg_einfach_Click(i);
-        else if (const int i = indexVon(erg_befsum, objekt); i >= 0)
-            erg_befsum_Click(i);
+        if (const int b = indexVon(erg_befund, objekt); b >= 0)
+            erg_befund_Click(b);
+        else if (const int a = indexVon(erg_anz, objekt); a >= 0)
+            erg_anz_Click(a);
+        else if (const int e = indexVon(erg_einfach, objekt); e >= 0)
+            erg_einfach_Click(e);
+        else if (const int s = indexVon(erg_befsum, objekt); s >= 0)
+            erg_befsum_Click(s);
     }
     return QWidget::eventFilter(objekt, ereignis);
 }

@@ -3,13 +3,7 @@
 #include "druck/druckflaeche.h"
 #include "druck/drucklauf.h"
 #include "katalog/katalog.h"
-#include "katalog/zahlwert.h"
 #include "leistungen/leistarray.h"
-
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <limits>
 
 namespace {
 
@@ -22,18 +16,10 @@ bool vorhanden(const Leistungseintrag &e)
     return !e.nr.trimmed().isEmpty();
 }
 
-int zuVorzeichen(double wert)
-{
-    if (std::isnan(wert))
-        return 0;
-    constexpr double unten = std::numeric_limits<std::int16_t>::min();
-    constexpr double oben = std::numeric_limits<std::int16_t>::max();
-    return static_cast<int>(std::nearbyint(std::clamp(wert, unten, oben)));
-}
-
 // At 3 U the deduction flag, at 4 U the number, at 5 U the text up to the right edge of the
 // page; the line is ended.
-void leistungszeile(Drucklauf &lauf, int vorzeichen, const QString &nr, const QString &text)
+void leistungszeile(Drucklauf &lauf, std::int64_t vorzeichen, const QString &nr,
+                    const QString &text)
 {
     lauf.spalte(3);
     if (vorzeichen < 0)
@@ -75,8 +61,7 @@ double ersteSpalte(const Drucklauf &lauf, const Leistarray &summe, Art art)
             const Leistung &l = summe[k];
             if (l.nr.isEmpty())
                 continue;
-            const bool bei3U =
-                (art == Art::bema && l.nr == bemaMarker) || vorzeichenWert(l.anz) < 0;
+            const bool bei3U = (art == Art::bema && l.nr == bemaMarker) || l.anz < 0;
             return static_cast<double>((bei3U ? 3 : 4) * lauf.U);
         }
     }
@@ -92,7 +77,7 @@ bool zurSumme(const Drucklauf &lauf, int zeile, Leistarray &summe, Art art)
     for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {
         const Leistungseintrag &e =
             art == Art::bema ? lauf.katalog.bema(f, k) : lauf.katalog.bel(f, k);
-        if (vorhanden(e) && !summe.add(vorzeichenWert(e.vorzeichen), e.nr, e.text))
+        if (vorhanden(e) && !summe.add(e.vorzeichen, e.nr, e.text))
             allesAufgenommen = false;
     }
     return allesAufgenommen;
@@ -114,7 +99,7 @@ void sortierteSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig, Art
         if (art == Art::bema && l.nr == bemaMarker) {
             gedruckt = marker(lauf) || gedruckt;
         } else {
-            leistungszeile(lauf, vorzeichenWert(l.anz), l.nr, l.text);
+            leistungszeile(lauf, l.anz, l.nr, l.text);
             gedruckt = true;
         }
     }
@@ -142,11 +127,6 @@ int befundPosition(const Drucklauf &lauf, int zeile, bool fuerBel)
     return fuerBel ? lauf.katalog.belzeiger(text) : lauf.katalog.bemazeiger(text);
 }
 
-int vorzeichenWert(const QString &text)
-{
-    return zuVorzeichen(zahlwert(text));
-}
-
 void bemaListe(Drucklauf &lauf, int zeile)
 {
     const int f = befundPosition(lauf, zeile);
@@ -163,7 +143,7 @@ void bemaListe(Drucklauf &lauf, int zeile)
         if (e.nr == bemaMarker) {
             gedruckt = marker(lauf) || gedruckt;
         } else {
-            leistungszeile(lauf, vorzeichenWert(e.vorzeichen), e.nr, e.text);
+            leistungszeile(lauf, e.vorzeichen, e.nr, e.text);
             gedruckt = true;
         }
     }
@@ -184,7 +164,7 @@ void belListe(Drucklauf &lauf, int zeile)
         const Leistungseintrag &e = lauf.katalog.bel(f, k);
         if (!vorhanden(e))
             continue;
-        leistungszeile(lauf, vorzeichenWert(e.vorzeichen), e.nr, e.text);
+        leistungszeile(lauf, e.vorzeichen, e.nr, e.text);
         gedruckt = true;
     }
     if (!gedruckt)

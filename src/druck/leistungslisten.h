@@ -17,10 +17,6 @@ inline constexpr auto nichtAufgenommenText = u"Weitere Leistungen passten nicht 
 // BEL services); -1 when there is none.
 int befundPosition(const Drucklauf &lauf, int zeile, bool fuerBel = false);
 
-// The sign of a service as a whole number: +1 to bill, -1 to deduct (the catalogue's "1"/"-1" or
-// a total's count text), rounded to the nearest 16-bit number.
-int vorzeichenWert(const QString &text);
-
 void bemaListe(Drucklauf &lauf, int zeile);
 void belListe(Drucklauf &lauf, int zeile);
 

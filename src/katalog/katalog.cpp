@@ -69,8 +69,8 @@ bool istUeberschriftText(const QString &text)
 Leistungseintrag eintrag(const QString &nummer, const QString &text)
 {
     if (nummer.startsWith(u'-'))
-        return {QStringLiteral("-1"), nummer.mid(1), text};
-    return {QStringLiteral("1"), nummer, text};
+        return {-1, nummer.mid(1), text};
+    return {1, nummer, text};
 }
 
 QList<Leistungseintrag> vorhandene(const std::array<Leistungseintrag, eintragsAnzahl> &eintraege)

@@ -12,10 +12,11 @@
 
 #include <array>
 
-// One service entry of a finding: sign "1" or "-1" (a deduction), service number, service text.
+// One service entry of a finding: its sign (1 to bill, -1 for a deduction, written in the file as
+// a leading "-"), service number, service text. An entry no line wrote has the sign 0.
 struct Leistungseintrag
 {
-    QString vorzeichen;
+    int vorzeichen = 0;
     QString nr;
     QString text;
 };

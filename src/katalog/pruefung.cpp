@@ -255,7 +255,7 @@ private:
         const QString nr = e.nr.trimmed();
         if (nr.isEmpty())
             return;
-        liste.nummern.insert(e.vorzeichen + u'\t' + nr);
+        liste.nummern.insert(QString::number(e.vorzeichen) + u'\t' + nr);
         if (liste.zeileDesUeberlaufs == 0 && liste.nummern.size() > groesse)
             liste.zeileDesUeberlaufs = zeile;
     }

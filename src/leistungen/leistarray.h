@@ -11,7 +11,7 @@
 
 struct Leistung
 {
-    QString anz; // signed count as text: " 3" or "-1"
+    std::int64_t anz = 0; // signed count: positive to bill, negative to deduct
     QString nr; // service number, trimmed; empty marks a free entry
     QString text;
 };
@@ -24,18 +24,14 @@ public:
 
     explicit Leistarray(int groesse);
 
-    void init(); // every field of every entry empty
+    void init(); // every entry free
     // Adds one service; false when the table is full and the service could not be recorded.
     bool add(int anz, const QString &nr, const QString &text);
     void sortieren(); // the exchange sort over the whole table, free entries included
 
     int groesse() const { return static_cast<int>(eintraege_.size()); }
-    const Leistung &operator[](int i) const { return eintraege_[static_cast<std::size_t>(i)]; }
+    const Leistung &operator[](int i) const { return eintraege_.at(static_cast<std::size_t>(i)); }
 
 private:
     std::vector<Leistung> eintraege_;
 };
-
-// Reads a count text (" 3", "-1") as a number: leading blanks skipped, the leading decimal
-// number taken, 0 when there is none.
-double anzahlWert(const QString &anz);

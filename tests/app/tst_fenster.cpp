@@ -154,9 +154,9 @@ void Spieler::zeile(const QString &z)
     } else if (befehl == u"seitenhoehe") {
         seite.hoehe = links.toDouble();
     } else if (befehl == u"supportseite") {
-        QFile seite(QCoreApplication::applicationDirPath() + "/linkzuvelmar.html");
-        QVERIFY(links == u"ja" ? seite.open(QIODevice::WriteOnly)
-                               : !seite.exists() || seite.remove());
+        QFile datei(QCoreApplication::applicationDirPath() + "/linkzuvelmar.html");
+        QVERIFY(links == u"ja" ? datei.open(QIODevice::WriteOnly)
+                               : !datei.exists() || datei.remove());
     } else if (befehl == u"browser") {
         Oeffner::gelingt = false;
     } else if (befehl == u"klick") { // what the user does

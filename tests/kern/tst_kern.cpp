@@ -48,9 +48,9 @@ QString abbild(const Katalog &k)
         for (int e = 0; e <= Katalog::hoechsterEintrag; ++e)
             for (const auto &[art, l] :
                  {std::pair {"BEMA", k.bema(i, e)}, std::pair {"BEL", k.bel(i, e)}})
-                if (!(l.vorzeichen + l.nr + l.text).isEmpty())
-                    aus += QStringLiteral("\n  %1 %2 ").arg(art).arg(e) + feld(l.vorzeichen)
-                        + feld(l.nr) + feld(l.text);
+                if (l.vorzeichen != 0 || !(l.nr + l.text).isEmpty())
+                    aus += QStringLiteral("\n  %1 %2 ").arg(art).arg(e)
+                        + feld(QString::number(l.vorzeichen)) + feld(l.nr) + feld(l.text);
         aus += QStringLiteral("\n  vorhanden: BEMA %1, BEL %2\n")
                    .arg(k.bemaEintraege(i).size())
                    .arg(k.belEintraege(i).size());
@@ -156,16 +156,16 @@ void TstKern::fall()
                               f[3], f[4]})
                      .join(u' '));
     } else if (art == u"flaeche") { // what | texts, "x=twips", "/" ends a line, "#" a page | pages
-        Aufzeichnung a;
+        Aufzeichnung flaeche;
         for (const QString &t : f[2].split(u' '))
-            t == u"/"                 ? a.zeileEnde()
-                : t == u"#"           ? a.neueSeite()
-                : t.startsWith(u"x=") ? a.setX(t.mid(2).toDouble())
-                                      : a.drucke(QString(t).replace(u'~', u' '));
-        QString ist = QString::number(a.y());
-        for (int s = 1; s <= a.seiten(); ++s)
-            ist +=
-                QStringLiteral(" # %1: ").arg(a.zeilenAnzahl(s)) + a.seitenBild(s, 100).join(u'/');
+            t == u"/"                 ? flaeche.zeileEnde()
+                : t == u"#"           ? flaeche.neueSeite()
+                : t.startsWith(u"x=") ? flaeche.setX(t.mid(2).toDouble())
+                                      : flaeche.drucke(QString(t).replace(u'~', u' '));
+        QString ist = QString::number(flaeche.y());
+        for (int s = 1; s <= flaeche.seiten(); ++s)
+            ist += QStringLiteral(" # %1: ").arg(flaeche.zeilenAnzahl(s))
+                + flaeche.seitenBild(s, 100).join(u'/');
         QCOMPARE(ist, f[3]);
     } else if (art == u"katalog") {
         QFile datei(f[1]);
