@@ -67,20 +67,13 @@ Katalog grosserKatalog()
 DruckDaten volleDaten(const Katalog &katalog)
 {
     DruckDaten d;
-    d.patient = QStringLiteral("Beispiel,Anton");
-    d.lblBonus = {"ohne Bonus", "Bonus 20%", "Bonus 30%", "Härtefall"};
+    d.plan.patient = QStringLiteral("Beispiel,Anton");
     for (int row = 0; row < PlanState::zeilen; ++row) {
-        befundUebernehmen(d.plan, row, katalog, row + 1);
-        d.befundIndex[static_cast<std::size_t>(row)] = row + 1;
-        d.regio[static_cast<std::size_t>(row)] = QStringLiteral("11 12 13 14");
+        Planzeile &z = d.plan.zeile[row];
+        befundUebernehmen(z, katalog, row + 1);
+        z.region = QStringLiteral("11 12 13 14");
     }
     berechne_allerg(d.plan);
-    const QLocale de(QLocale::German, QLocale::Germany);
-    for (int b = 0; b < PlanState::stufen; ++b) {
-        d.festsum[static_cast<std::size_t>(b)] =
-            geld::text(d.plan.festsumme[static_cast<std::size_t>(b)], de);
-        d.eigenanteil[static_cast<std::size_t>(b)] = geld::text(eigenanteil(d.plan, b), de);
-    }
     d.datum = QDate(2026, 12, 6);
     d.zeit = QTime(20, 15);
     return d;
@@ -162,7 +155,8 @@ int main(int argc, char **argv)
     Tabelle t({"Art", "Posten", "Seiten", "Aufzeichnung ms", "PDF QtDruckflaeche ms",
                "PDF QPainter nackt ms", "Verhältnis", "Ziel", "erfüllt"});
     bool fehler = false;
-    for (int art = 0; art <= 6; ++art) {
+    for (int nr = 0; nr < berichtsarten; ++nr) {
+        const auto art = static_cast<Berichtsart>(nr);
         // Where every item goes on the real surface, once, untimed.
         std::vector<Mitschrift::Posten> posten;
         int seiten = 0;
@@ -201,7 +195,7 @@ int main(int argc, char **argv)
             }
         }
         const double v = median(pdf) / median(nackt);
-        t.zeile({artName[art], std::to_string(posten.size()), std::to_string(seiten),
+        t.zeile({artName[nr], std::to_string(posten.size()), std::to_string(seiten),
                  zahl(median(aufz), 2), zahl(median(pdf)), zahl(median(nackt)), zahl(v, 2) + "x",
                  "<= 1.5x", v <= 1.5 ? "ja" : "nein"});
     }

@@ -28,19 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
             pruefe((e.vorzeichen == 1 || e.vorzeichen == -1) && e.nr.count(u' ') < e.nr.size());
         if (k.istUeberschrift(i))
             continue;
-        const int row = i % PlanState::zeilen;
-        befundUebernehmen(plan, row, k, i);
-        plan.planwert[row][PlanState::spalteAnzahl] =
-            regionAuswerten("11 12 21 31 41 OK UK", plan.grenzen(row)).anzahl;
-        berechne_erg(plan, row);
+        Planzeile &z = plan.zeile[i % PlanState::zeilen];
+        befundUebernehmen(z, k, i);
+        z.anzahl = regionAuswerten(QStringLiteral("11 12 21 31 41 OK UK"), z.grenzen).anzahl;
+        zeilensummen(z);
     }
+    berechne_Festsum(plan);
     // Each total is the exact sum of its rows, or invalid when a row or the sum is.
     for (int b = 0; b < PlanState::stufen; ++b) {
         __int128 summe = 0;
         bool ungueltig = false;
-        for (const auto &w : plan.planwert) {
-            ungueltig = ungueltig || w[b] == geld::ungueltig;
-            summe += static_cast<__int128>(w[b]) * w[PlanState::spalteAnzahl];
+        for (const Planzeile &z : plan.zeile) {
+            ungueltig = ungueltig || z.einfach[b] == geld::ungueltig;
+            summe += static_cast<__int128>(z.einfach[b]) * z.anzahl;
         }
         const Geld fest = plan.festsumme[b];
         pruefe(fest == geld::ungueltig ? ungueltig || summe != static_cast<Geld>(summe)

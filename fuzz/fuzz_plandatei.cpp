@@ -18,16 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
     pruefe(gelesen.plan.has_value() == gelesen.fehler.isEmpty());
     if (!gelesen.plan)
         return 0;
-    const plandatei::Plan &plan = *gelesen.plan;
-    pruefe(plan.bonusstufe >= 0 && plan.bonusstufe < PlanState::stufen);
+    const PlanState &plan = *gelesen.plan;
+    pruefe(plan.aktbonus >= 0 && plan.aktbonus < PlanState::stufen);
 
     const plandatei::Gelesen wieder = plandatei::lesen(plandatei::alsJson(plan));
     pruefe(wieder.plan.has_value() && *wieder.plan == plan);
 
     // Against an empty window plan every saved finding is missing, and nothing else is told.
     int befunde = 0;
-    for (const plandatei::Zeile &z : plan.zeilen)
-        befunde += z.beftext.trimmed().isEmpty() ? 0 : 1;
+    for (const Planzeile &z : plan.zeile)
+        befunde += z.hatBefund() ? 1 : 0;
     pruefe(plandatei::abweichungen(plan, PlanState {}).size() == befunde);
 
     const QString name = plandatei::dateiname(plan.patient, QDate(2026, 12, 7));

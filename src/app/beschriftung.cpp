@@ -26,14 +26,22 @@ void Beschriftung::setRahmen(bool an)
 void Beschriftung::setSchriften(const QList<QFont> &schriften)
 {
     schriften_ = schriften;
-    setCaption(text());
+    einpassen();
 }
 
 void Beschriftung::setCaption(const QString &text)
 {
+    // The same caption again changes nothing: fitting a face is the dearest part of a caption.
+    if (text == this->text())
+        return;
     setText(text);
+    einpassen();
+}
+
+void Beschriftung::einpassen()
+{
     if (!schriften_.isEmpty())
-        setFont(passendeSchrift(schriften_, {text}, contentsRect().size()));
+        setFont(passendeSchrift(schriften_, {text()}, contentsRect().size()));
     anpassen();
 }
 

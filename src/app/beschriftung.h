@@ -31,6 +31,7 @@ protected:
     void changeEvent(QEvent *ereignis) override;
 
 private:
+    void einpassen(); // the face for the caption, then the size
     void anpassen();
     bool autoSize_ = false;
     QList<QFont> schriften_;

@@ -1,16 +1,17 @@
 // The buttons at the edge of the window: help and rules panels, the screen toggle, the support
-// link, and the print choice with its print run.
+// link, and the print choice.
 
 #include "app/beschriftung.h"
 #include "app/dialoge.h"
 #include "app/main_window.h"
 #include "app/twips.h"
-#include "druck/druck.h"
-#include "druck/druckflaeche.h"
 #include "plattform/browser.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <utility>
 
@@ -71,54 +72,14 @@ void Main::cmdDruckwahl_Click(int Index)
 {
     // The frame stays on screen while the report prints.
     const bool alsPdf = std::exchange(pdfWahl_, false);
-    if (Index >= 0 && Index <= 6) {
+    if (Index >= 0 && Index < berichtsarten) {
+        const DruckDaten daten {editor_.plan(), {}, {}};
+        const auto art = static_cast<Berichtsart>(Index);
         if (alsPdf)
-            pdf_schreiben(Index);
+            druckauftrag_.alsPdf(daten, editor_.katalog(), art, *dialoge_);
         else
-            druck(Index);
+            druckauftrag_.drucken(daten, editor_.katalog(), art, *dialoge_);
     }
     drkframe->setEnabled(false);
     drkframe->setVisible(false);
-}
-
-bool Main::drucken(Druckflaeche &flaeche, int incl)
-{
-    DruckDaten d;
-    d.patient = Patient->text();
-    for (int b = 0; b < PlanState::stufen; ++b) {
-        d.lblBonus[b] = lblBonus[b]->caption();
-        d.festsum[b] = festsum[b]->caption();
-        d.eigenanteil[b] = eigenanteil[b]->caption();
-    }
-    for (int row = 0; row < PlanState::zeilen; ++row)
-        d.regio[row] = regio[row]->text();
-    d.plan = plan;
-    d.befundIndex = zeilenBefund;
-    d.datum = QDate::currentDate();
-    d.zeit = QTime::currentTime();
-    return ::druck(flaeche, d, katalog, incl, leistarray_BEMA, leistarray_BEL);
-}
-
-void Main::druck(int incl)
-{
-    auto flaeche = druckerFabrik_();
-    if (flaeche && drucken(*flaeche, incl))
-        return;
-    flaeche.reset();
-    if (!dialoge_->frage(
-            QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
-                           "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
-        return;
-    pdf_schreiben(incl);
-}
-
-void Main::pdf_schreiben(int incl)
-{
-    const QString pfad = dialoge_->pdfSpeicherort();
-    if (pfad.isEmpty())
-        return;
-    auto pdf = pdfFabrik_(pfad);
-    if (!pdf || !drucken(*pdf, incl))
-        dialoge_->meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.")
-                              .arg(QDir::toNativeSeparators(pfad)));
 }

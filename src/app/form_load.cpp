@@ -12,6 +12,11 @@
 #include "version.h"
 
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -66,12 +71,11 @@ void Main::Form_Load()
     move(tw(450), 0);
     resize(width(), tw(11000));
     listhoehe = 3000;
-    plan.aktzeile = 0;
     spaltenkoepfe_setzen();
     befunde_laden();
     Hilfe_laden();
     anmerk_laden();
-    setzeHoehe(befwahl[0], listhoehe);
+    setzeHoehe(befwahl, listhoehe);
     setzeBreite(txtnichtz, 7900);
     setzeBreite(txtnichtk, 7900);
     regio[0]->setFocus(Qt::OtherFocusReason);
@@ -101,9 +105,9 @@ void Main::befunde_laden()
 {
     const auto bytes = dateiLesen(befDatei);
     const QStringList zeilen = bytes ? textzeilen(*bytes) : QStringList();
-    katalog = katalogAusZeilen(zeilen);
-    for (const QString &eintrag : katalog.liste())
-        befwahl[0]->addItem(eintrag);
+    editor_.katalogSetzen(katalogAusZeilen(zeilen));
+    const Katalog &katalog = editor_.katalog();
+    befwahl->addItems(katalog.liste());
     for (int k = 0; k < katalog.gruppen().size(); ++k)
         befgr[k]->setCaption(katalog.gruppen().at(k));
 
@@ -125,12 +129,12 @@ void Main::befunde_laden()
                 .arg(befDatei, ordner(), fehler.join(u'\n')));
     }
 
-    // L1, L2
+    // Tooltips and the place of the finding list.
     cmdAufAb->setToolTip(
         QStringLiteral("verschiebt Ansicht nach oben, wenn zu groß für den Bildschirm "));
-    setzeGeometrie(befwahl[0], 200, 4000, 1800, 200);
-    befwahl[0]->setToolTip(QStringLiteral("Auswählen (oder löschen durch 'bitte wählen')"));
-    // L3, L4: the levels 0..2 stand in columns from 6900, "Härtefall" left of them at 5600.
+    setzeGeometrie(befwahl, 200, 4000, 1800, 200);
+    befwahl->setToolTip(QStringLiteral("Auswählen (oder löschen durch 'bitte wählen')"));
+    // The levels 0..2 stand in columns from 6900, "Härtefall" left of them at 5600.
     spalte_x(-6900);
     // The totals and own shares stand 1300 twips apart where they are closest ("Härtefall" left
     // of "ohne Bonus"): the widest figure, at the designed 11 points where it can, ends a little
@@ -156,9 +160,9 @@ void Main::befunde_laden()
         setzeTop(bonus[i], 3400);
         setzeLeft(bonus[i], x - 250);
     }
-    // L5: selecting level 0 runs its handler at once.
+    // Selecting level 0 runs its handler at once.
     bonus[0]->setChecked(true);
-    // L6 to L10
+    // The patient's name, the labels of the sums and own shares.
     setzeTop(Patient, 3400);
     setzeLeft(Patient, 200);
     setzeTop(lblsumfest, 3140 - 20);
@@ -167,13 +171,13 @@ void Main::befunde_laden()
     setzeLeft(lblsumfest, 3200);
     eigenanteil[0]->setCaption(festsum[0]->caption());
     eigenanteil[0]->setVisible(true);
-    // L11: group labels below the finding list.
+    // The group labels below the finding list.
     zeile_y(-7200);
     for (int i = 0; i < Katalog::gruppenAnzahl; ++i) {
         setzeLeft(befgr[i], 300);
         setzeTop(befgr[i], zeile_y(i));
     }
-    // L12 to L14: the plan rows, 330 twips apart from 4000; result labels 50 twips lower.
+    // The plan rows, 330 twips apart from 4000; result labels 50 twips lower.
     zeile_y(-4000);
     for (int i = 0; i < PlanState::zeilen; ++i) {
         setzeGeometrie(regio[i], 2200, zeile_y(i), 3000, 220);
@@ -204,6 +208,7 @@ void Main::befunde_laden()
 void Main::Hilfe_laden()
 {
     const auto bytes = dateiLesen(hilfeDatei);
+    QString hilfeText;
     if (bytes) {
         hilfeText = panelText(textzeilen(*bytes));
     } else {
@@ -218,6 +223,5 @@ void Main::anmerk_laden()
 {
     leerAnlegenFallsFehlt(anmerkDatei);
     const auto bytes = dateiLesen(anmerkDatei);
-    anmerkText = bytes ? panelText(textzeilen(*bytes)) : QString();
-    txtanmerk->setPlainText(alsAnzeige(anmerkText));
+    txtanmerk->setPlainText(alsAnzeige(bytes ? panelText(textzeilen(*bytes)) : QString()));
 }

@@ -7,12 +7,15 @@
 #include "app/twips.h"
 #include "druck/druckflaeche.h"
 #include "plattform/browser.h"
-#include "plattform/qt_druckflaeche.h"
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMouseEvent>
-#include <QScrollBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 
 namespace {
@@ -70,15 +73,11 @@ Main::Main(QWidget *parent) : QWidget(parent)
     setFont(schrift(8.25));
     dialoge_ = std::make_unique<FensterDialoge>(this);
     seitenoeffner_ = std::make_unique<DesktopSeitenoeffner>();
-    druckerFabrik_ = [] {
-        return std::unique_ptr<Druckflaeche>(QtDruckflaeche::standardDrucker());
-    };
-    pdfFabrik_ = [](const QString &pfad) {
-        return std::unique_ptr<Druckflaeche>(QtDruckflaeche::pdfDatei(pfad));
-    };
     controlsAnlegen();
     tabReihenfolgeSetzen();
     ereignisseVerbinden();
+    // The designed name in the box is the plan's first patient.
+    editor_.patientEingeben(Patient->text());
 }
 
 Main::~Main() = default;
@@ -90,12 +89,12 @@ void Main::setDialoge(std::unique_ptr<Dialoge> dialoge)
 
 void Main::setDruckerFabrik(std::function<std::unique_ptr<Druckflaeche>()> fabrik)
 {
-    druckerFabrik_ = std::move(fabrik);
+    druckauftrag_.setDruckerFabrik(std::move(fabrik));
 }
 
 void Main::setPdfFabrik(std::function<std::unique_ptr<Druckflaeche>(const QString &)> fabrik)
 {
-    pdfFabrik_ = std::move(fabrik);
+    druckauftrag_.setPdfFabrik(std::move(fabrik));
 }
 
 void Main::setSeitenoeffner(std::unique_ptr<Seitenoeffner> oeffner)
@@ -151,7 +150,6 @@ void Main::controlsAnlegen()
     for (int i = 0; i < 4; ++i) {
         const auto &g = befundGitter[i];
         lblbefund[i] = label(this, QString(), g[0], g[1], g[2], g[3]);
-        lblbefund[i]->setObjectName(QStringLiteral("lblbefund(%1)").arg(i));
         lblbefund[i]->setRahmen(true);
     }
     lblbefund[0]->setFont(schrift(13.5, true));
@@ -194,16 +192,13 @@ void Main::controlsAnlegen()
 
     // Bonus levels, sums and own shares; the start-up places them.
     const int bonusBreite[4] = {855, 795, 795, 585};
-    const QString bonusName[4] = {QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
-                                  QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall")};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < PlanState::stufen; ++i) {
         bonus[i] = new QRadioButton(QStringLiteral("Option2"), this);
-        bonus[i]->setObjectName(QStringLiteral("bonus(%1)").arg(i));
         setzeGeometrie(bonus[i], 0, 0, 200, 195);
         lblBonus[i] = label(this, QString(), 0, 0, bonusBreite[i], 195);
         lblBonus[i]->setWordWrap(false);
         lblBonus[i]->setAutoSize(true);
-        lblBonus[i]->setCaption(bonusName[i]);
+        lblBonus[i]->setCaption(QString::fromUtf16(bonusName[static_cast<std::size_t>(i)]));
         festsum[i] = label(this, QString(), 0, 0, 0, 0);
         festsum[i]->setWordWrap(false);
         festsum[i]->setAutoSize(true);
@@ -239,7 +234,6 @@ void Main::controlsAnlegen()
     // The plan rows.
     for (int i = 0; i < PlanState::zeilen; ++i) {
         regio[i] = new QLineEdit(this);
-        regio[i]->setObjectName(QStringLiteral("regio(%1)").arg(i));
         setzeGeometrie(regio[i], 0, 0, 1575, 375);
         erg_befund[i] = label(this, QString(), 0, 0, 1575, 255);
         erg_befund[i]->setAutoFillBackground(true);
@@ -248,14 +242,13 @@ void Main::controlsAnlegen()
         erg_befsum[i] = label(this, QString(), 0, 0, 735, 135);
         zeileMarkieren(i, false);
     }
-    befwahl[0] = new Befundliste(this);
-    befwahl[0]->setObjectName(QStringLiteral("befwahl(0)"));
-    befwahl[0]->setSelectionMode(QAbstractItemView::SingleSelection);
-    befwahl[0]->setSortingEnabled(false);
+    befwahl = new Befundliste(this);
+    befwahl->setSelectionMode(QAbstractItemView::SingleSelection);
+    befwahl->setSortingEnabled(false);
     // A classic list box has no side scroller: an entry wider than the list is cut at its edge.
-    befwahl[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    befwahl[0]->setTextElideMode(Qt::ElideNone);
-    setzeGeometrie(befwahl[0], 0, 0, 1455, 840);
+    befwahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    befwahl->setTextElideMode(Qt::ElideNone);
+    setzeGeometrie(befwahl, 0, 0, 1455, 840);
 
     // Buttons at the right edge.
     cmdHilfe = knopf(this, QStringLiteral("Hilfe"), 10200, 3720, 615, 1095);
@@ -286,7 +279,6 @@ void Main::controlsAnlegen()
         // The cancel button stands at the top; the seven kinds follow 720 twips apart.
         const int top = i == 7 ? 480 : 1680 + 720 * i;
         cmdDruckwahl[i] = knopf(drkframe, druckName[i], 480, top, 1575, 495);
-        cmdDruckwahl[i]->setObjectName(QStringLiteral("cmdDruckwahl(%1)").arg(i));
     }
     drkframe->setVisible(false);
     drkframe->setEnabled(false);
@@ -294,6 +286,45 @@ void Main::controlsAnlegen()
     txtHilfe->raise();
     txtanmerk->raise();
     drkframe->raise();
+
+    // Every control is named as designed; an element of a control array with its index.
+    const std::pair<QWidget *, const char16_t *> einzeln[] = {{txtanmerk, u"txtanmerk"},
+                                                              {cmdAnmerk, u"cmdAnmerk"},
+                                                              {txtnichtz, u"txtnichtz"},
+                                                              {txtnichtk, u"txtnichtk"},
+                                                              {lblNichtzahn, u"lblNichtzahn"},
+                                                              {lblNichtKiefer, u"lblNichtKiefer"},
+                                                              {FrameVelmar, u"FrameVelmar"},
+                                                              {lblVelmar, u"lblVelmar"},
+                                                              {lblvelmarBild, u"lblvelmarBild"},
+                                                              {drkframe, u"drkframe"},
+                                                              {txtHilfe, u"txtHilfe"},
+                                                              {cmdDrucken, u"cmdDrucken"},
+                                                              {cmdHilfe, u"cmdHilfe"},
+                                                              {cmdAufAb, u"cmdAufAb"},
+                                                              {Patient, u"Patient"},
+                                                              {lblEigenanteil, u"lblEigenanteil"},
+                                                              {lblsumfest, u"lblsumfest"},
+                                                              {befwahl, u"befwahl(0)"}};
+    for (const auto &[w, name] : einzeln)
+        w->setObjectName(QString::fromUtf16(name));
+    const auto feld = [](const auto &controls, const QString &name) {
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            controls[i]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
+    };
+    feld(lblbefund, QStringLiteral("lblbefund"));
+    feld(cmdDruckwahl, QStringLiteral("cmdDruckwahl"));
+    feld(bonus, QStringLiteral("bonus"));
+    feld(lblBonus, QStringLiteral("lblBonus"));
+    feld(regio, QStringLiteral("regio"));
+    feld(erg_befund, QStringLiteral("erg_befund"));
+    feld(erg_anz, QStringLiteral("erg_anz"));
+    feld(erg_einfach, QStringLiteral("erg_einfach"));
+    feld(erg_befsum, QStringLiteral("erg_befsum"));
+    feld(lblhead, QStringLiteral("lblhead"));
+    feld(befgr, QStringLiteral("befgr"));
+    feld(festsum, QStringLiteral("festsum"));
+    feld(eigenanteil, QStringLiteral("eigenanteil"));
     barrierefreiBenennen();
 }
 
@@ -303,14 +334,12 @@ void Main::barrierefreiBenennen()
     // label has no other channel for its text); what it is goes into its description. Inputs,
     // lists and buttons get names that say what they are for. Rows count from 1 here, as a
     // person counts them.
-    const QString stufe[4] = {QStringLiteral("ohne Bonus"), QStringLiteral("Bonus 20%"),
-                              QStringLiteral("Bonus 30%"), QStringLiteral("Härtefall")};
-    for (int b = 0; b < 4; ++b) {
-        bonus[b]->setAccessibleName(QStringLiteral("Bonusstufe %1").arg(stufe[b]));
-        festsum[b]->setAccessibleDescription(
-            QStringLiteral("Summe Festzuschüsse, %1").arg(stufe[b]));
+    for (int b = 0; b < PlanState::stufen; ++b) {
+        const QString stufe = QString::fromUtf16(bonusName[static_cast<std::size_t>(b)]);
+        bonus[b]->setAccessibleName(QStringLiteral("Bonusstufe %1").arg(stufe));
+        festsum[b]->setAccessibleDescription(QStringLiteral("Summe Festzuschüsse, %1").arg(stufe));
         eigenanteil[b]->setAccessibleDescription(
-            QStringLiteral("Geschätzter Eigenanteil, %1").arg(stufe[b]));
+            QStringLiteral("Geschätzter Eigenanteil, %1").arg(stufe));
     }
     for (int i = 0; i < PlanState::zeilen; ++i) {
         const QString zeile = QStringLiteral(", Zeile %1").arg(i + 1);
@@ -327,7 +356,7 @@ void Main::barrierefreiBenennen()
                                QStringLiteral("Befundhinweis")};
     for (int i = 0; i < 4; ++i)
         lblbefund[i]->setAccessibleDescription(befund[i]);
-    befwahl[0]->setAccessibleName(QStringLiteral("Befundauswahl"));
+    befwahl->setAccessibleName(QStringLiteral("Befundauswahl"));
     txtnichtz->setAccessibleName(QStringLiteral("Am gleichen Zahn nicht abrechenbar"));
     txtnichtk->setAccessibleName(QStringLiteral("Im gleichen Kiefer nicht abrechenbar"));
     txtHilfe->setAccessibleName(QStringLiteral("Hilfe"));
@@ -350,7 +379,7 @@ void Main::tabReihenfolgeSetzen()
     std::vector<QWidget *> folge;
     for (auto *r : regio)
         folge.push_back(r);
-    folge.push_back(befwahl[0]);
+    folge.push_back(befwahl);
     for (auto *b : bonus)
         folge.push_back(b);
     folge.insert(folge.end(), {Patient, cmdAufAb, cmdHilfe, cmdDrucken, txtHilfe});
@@ -365,8 +394,8 @@ void Main::ereignisseVerbinden()
 {
     for (auto *r : regio)
         r->installEventFilter(this);
-    befwahl[0]->installEventFilter(this);
-    befwahl[0]->viewport()->installEventFilter(this);
+    befwahl->installEventFilter(this);
+    befwahl->viewport()->installEventFilter(this);
     for (int i = 0; i < PlanState::zeilen; ++i)
         for (auto *l : {erg_befund[i], erg_anz[i], erg_einfach[i], erg_befsum[i]})
             l->installEventFilter(this);
@@ -381,21 +410,21 @@ void Main::ereignisseVerbinden()
     // The finding list: a mouse click runs the choice once, also on the entry already selected;
     // a keyboard move runs it once per new selection. A mouse click on another entry changes the
     // current row before the click itself is reported, so those changes are left to the click.
-    connect(befwahl[0], &QListWidget::itemClicked, this, [this] {
+    connect(befwahl, &QListWidget::itemClicked, this, [this] {
         listeMausDruck_ = false;
         befwahl_Click(0);
     });
-    connect(static_cast<Befundliste *>(befwahl[0]), &Befundliste::gezogenGewaehlt, this, [this] {
+    connect(static_cast<Befundliste *>(befwahl), &Befundliste::gezogenGewaehlt, this, [this] {
         listeMausDruck_ = false;
         befwahl_Click(0);
     });
     // A keyboard move changes the selection first, then the current row. The list also makes its
     // first entry current (without selecting it) when it gets the focus; that is no choice.
-    connect(befwahl[0], &QListWidget::itemSelectionChanged, this, [this] {
+    connect(befwahl, &QListWidget::itemSelectionChanged, this, [this] {
         if (!listeMausDruck_)
             auswahlPerTaste_ = true;
     });
-    connect(befwahl[0], &QListWidget::currentRowChanged, this, [this](int) {
+    connect(befwahl, &QListWidget::currentRowChanged, this, [this](int) {
         if (!auswahlPerTaste_)
             return;
         auswahlPerTaste_ = false;
@@ -413,6 +442,9 @@ void Main::ereignisseVerbinden()
     connect(cmdHilfe, &QPushButton::clicked, this, &Main::cmdHilfe_Click);
     connect(cmdAnmerk, &QPushButton::clicked, this, &Main::cmdAnmerk_Click);
     connect(cmdAufAb, &QPushButton::clicked, this, &Main::cmdAufAb_Click);
+    // The name in the box is the patient's name of the plan, letter by letter.
+    connect(Patient, &QLineEdit::textChanged, this,
+            [this](const QString &name) { editor_.patientEingeben(name); });
 
     // Ctrl+Q ends the program, as in other desktop programs.
     auto *ende = new QShortcut(QKeySequence::Quit, this);
@@ -471,18 +503,16 @@ bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
             regio_Click(i);
         return false;
     }
-    if (objekt == befwahl[0]) {
+    if (objekt == befwahl) {
         if (typ == QEvent::FocusIn && fokusZaehlt())
             befwahl_GotFocus(0);
-        else if (typ == QEvent::FocusOut && fokusZaehlt())
-            befwahl_LostFocus(0);
         else if (typ == QEvent::KeyPress) {
             listeMausDruck_ = false;
             auswahlPerTaste_ = false;
         }
         return false;
     }
-    if (objekt == befwahl[0]->viewport()) {
+    if (objekt == befwahl->viewport()) {
         if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick) {
             listeMausDruck_ = true;
             auswahlPerTaste_ = false;
@@ -496,22 +526,15 @@ bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
             lblbefund_Mouseup(i);
         return false;
     }
-    if (objekt == txtnichtz || objekt == txtnichtz->viewport()) {
+    for (QPlainTextEdit *box : {txtnichtz, txtnichtk}) {
+        if (objekt != box && objekt != box->viewport())
+            continue;
         if (typ == QEvent::MouseButtonPress)
-            txtnichtz_Mousedown();
+            txtnicht_Mousedown(box);
         else if (typ == QEvent::MouseButtonRelease)
-            txtnichtz_Mouseup();
-        else if (typ == QEvent::FocusOut && objekt == txtnichtz && fokusZaehlt())
-            txtnichtz_LostFocus();
-        return false;
-    }
-    if (objekt == txtnichtk || objekt == txtnichtk->viewport()) {
-        if (typ == QEvent::MouseButtonPress)
-            txtnichtk_Mousedown();
-        else if (typ == QEvent::MouseButtonRelease)
-            txtnichtk_Mouseup();
-        else if (typ == QEvent::FocusOut && objekt == txtnichtk && fokusZaehlt())
-            txtnichtk_LostFocus();
+            txtnicht_Mouseup(box);
+        else if (typ == QEvent::FocusOut && objekt == box && fokusZaehlt())
+            txtnicht_LostFocus(box);
         return false;
     }
     if (objekt == lblVelmar) {
@@ -519,15 +542,11 @@ bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
             lblVelmar_Click();
         return false;
     }
+    // A click on any of a row's result labels makes that row the current one.
     if (losgelassenDarueber(objekt, ereignis)) {
-        if (const int b = indexVon(erg_befund, objekt); b >= 0)
-            erg_befund_Click(b);
-        else if (const int a = indexVon(erg_anz, objekt); a >= 0)
-            erg_anz_Click(a);
-        else if (const int e = indexVon(erg_einfach, objekt); e >= 0)
-            erg_einfach_Click(e);
-        else if (const int s = indexVon(erg_befsum, objekt); s >= 0)
-            erg_befsum_Click(s);
+        for (const auto *labels : {&erg_befund, &erg_anz, &erg_einfach, &erg_befsum})
+            if (const int i = indexVon(*labels, objekt); i >= 0)
+                erg_Click(i);
     }
     return QWidget::eventFilter(objekt, ereignis);
 }

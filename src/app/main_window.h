@@ -1,6 +1,7 @@
 #pragma once
 
-// The one window of Kalvomat.
+// The one window of Kalvomat: a view of the plan editor and the place where the user's clicks and
+// keys become its operations.
 //
 // How it is organised:
 //  - main_window.cpp    the controls as designed (names, kinds, captions, fonts, design places),
@@ -8,22 +9,18 @@
 //                       handlers below (focus in/out, click, mouse down/up) with their Index;
 //  - form_load.cpp      the start-up: caption, placement, catalogue, layout of rows and sums,
 //                       help and rules texts;
-//  - planeingabe.cpp    plan entry: region boxes, finding list, bonus levels, result labels,
-//                       exclusion boxes and detail labels; the arithmetic itself is the core's;
-//  - fensteraktionen.cpp  help/rules panels, screen toggle, support link, print choice and run;
+//  - planeingabe.cpp    plan entry: the handlers of region boxes, finding list, bonus levels and
+//                       result labels call the editor, and zeigen() shows what it changed;
+//  - details.cpp        the finding's details and exclusion boxes, pressed to show more;
+//  - fensteraktionen.cpp  help/rules panels, screen toggle, support link, the print choice;
 //  - planablage.cpp     saving and opening plan files, reports as PDF files, the context menu.
-// Controls are public, as on a form: the tests read them like a user looks at the window.
+// The plan itself lives in the editor (plan/planeditor.h); the print run's surfaces and questions
+// in a Druckauftrag. Every control has an object name after its designed name ("regio(3)",
+// "cmdDrucken"), by which the tests find it like a user finds it on the screen.
 
-#include "katalog/katalog.h"
-#include "leistungen/leistarray.h"
-#include "plan/plan_state.h"
+#include "app/druckauftrag.h"
+#include "plan/planeditor.h"
 
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QWidget>
 
 #include <array>
@@ -31,9 +28,15 @@
 #include <memory>
 
 class Beschriftung;
-class QAction;
 class Dialoge;
 class Druckflaeche;
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 class Seitenoeffner;
 
 class Main : public QWidget
@@ -52,12 +55,25 @@ public:
     // What opens the support page (the desktop's browser unless a test sets another).
     void setSeitenoeffner(std::unique_ptr<Seitenoeffner> oeffner);
 
-    // Start-up
+    // The start-up: caption, placement, catalogue, layout, help and rules texts.
     void Form_Load();
+
+    // The plan the window shows. It changes only through the user's actions on the window.
+    const Planeditor &editor() const { return editor_; }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void contextMenuEvent(QContextMenuEvent *ereignis) override;
+
+private:
+    // Start-up
     void spaltenkoepfe_setzen();
     void befunde_laden();
     void Hilfe_laden();
     void anmerk_laden();
+    // Layout functions with a remembered base: a negative argument -b stores b as the base.
+    int zeile_y(int i);
+    int spalte_x(int i);
 
     // Plan entry
     void regio_Click(int Index);
@@ -66,46 +82,56 @@ public:
     void regio_auswerten(int row);
     void zeile_waehlen(int Index, int Schritt);
     void befwahl_GotFocus(int Index);
-    void befwahl_LostFocus(int Index);
     void befwahl_Click(int Index);
-    int aktzeile_lesen() const { return plan.aktzeile; }
     void bonus_Click(int Index);
-    void berechne_erg(int row);
-    void berechne_allerg();
-    void berechne_Festsum();
-    void erg_befund_Click(int Index);
-    void erg_anz_Click(int Index);
-    void erg_einfach_Click(int Index);
-    void erg_befsum_Click(int Index);
+    void erg_Click(int Index);
+    // Shows what an operation of the editor changed.
+    void zeigen(const Aenderung &aenderung);
+    void zeileZeigen(int row);
+    void summenZeigen();
+    void stufeZeigen();
+    void zeileMarkieren(int row, bool aktuell);
+    // A region still being typed counts as when its box is left.
+    void offeneRegionUebernehmen();
+
+    // Details of the finding chosen last, and its exclusion boxes
+    void detailsZeigen();
     void lblbefund_Mousedown(int Index);
     void lblbefund_Mouseup(int Index);
-    void txtnichtz_Mousedown();
-    void txtnichtz_Mouseup();
-    void txtnichtz_LostFocus();
-    void txtnichtk_Mousedown();
-    void txtnichtk_Mouseup();
-    void txtnichtk_LostFocus();
+    void txtnicht_Mousedown(QPlainTextEdit *box);
+    void txtnicht_Mouseup(QPlainTextEdit *box);
+    void txtnicht_LostFocus(QPlainTextEdit *box);
 
-    // Panels, screen toggle, support link
+    // Panels, screen toggle, support link, print choice
     void cmdHilfe_Click();
     void cmdAnmerk_Click();
     void cmdAufAb_Click();
     void lblVelmar_Click();
-
-    // Printing
     void cmdDrucken_Click();
     void druckwahl_zeigen();
     void cmdDruckwahl_Click(int Index);
-    void druck(int incl);
 
     // Plan files and PDF reports (Strg+S, Strg+O, Strg+P and the context menu)
+    void aktionenAnlegen();
     void plan_speichern();
     void plan_oeffnen();
     void pdf_wahl_zeigen();
-    void pdf_schreiben(int incl);
-    QAction *aktOeffnen = nullptr;
-    QAction *aktSpeichern = nullptr;
-    QAction *aktPdf = nullptr;
+
+    // Building the window
+    void controlsAnlegen();
+    void tabReihenfolgeSetzen();
+    void barrierefreiBenennen();
+    void ereignisseVerbinden();
+    void setzeGeometrie(QWidget *w, int left, int top, int width, int height);
+    void setzeTop(QWidget *w, int top);
+    void setzeLeft(QWidget *w, int left);
+    void setzeHoehe(QWidget *w, int height);
+    void setzeBreite(QWidget *w, int width);
+
+    Planeditor editor_;
+    Druckauftrag druckauftrag_;
+    std::unique_ptr<Dialoge> dialoge_;
+    std::unique_ptr<Seitenoeffner> seitenoeffner_;
 
     // Controls
     QPlainTextEdit *txtanmerk = nullptr;
@@ -127,68 +153,29 @@ public:
     Beschriftung *lblsumfest = nullptr;
     std::array<Beschriftung *, 4> lblbefund {};
     std::array<QPushButton *, 8> cmdDruckwahl {};
-    std::array<QRadioButton *, 4> bonus {};
-    std::array<Beschriftung *, 4> lblBonus {};
+    std::array<QRadioButton *, PlanState::stufen> bonus {};
+    std::array<Beschriftung *, PlanState::stufen> lblBonus {};
     std::array<QLineEdit *, PlanState::zeilen> regio {};
-    std::array<QListWidget *, 1> befwahl {};
+    QListWidget *befwahl = nullptr; // befwahl(0), the one element of its control array
     std::array<Beschriftung *, PlanState::zeilen> erg_befund {};
     std::array<Beschriftung *, PlanState::zeilen> erg_anz {};
     std::array<Beschriftung *, PlanState::zeilen> erg_einfach {};
     std::array<Beschriftung *, PlanState::zeilen> erg_befsum {};
     std::array<Beschriftung *, 6> lblhead {};
     std::array<Beschriftung *, Katalog::gruppenAnzahl> befgr {};
-    std::array<Beschriftung *, 4> festsum {};
-    std::array<Beschriftung *, 4> eigenanteil {};
+    std::array<Beschriftung *, PlanState::stufen> festsum {};
+    std::array<Beschriftung *, PlanState::stufen> eigenanteil {};
+    QAction *aktOeffnen = nullptr;
+    QAction *aktSpeichern = nullptr;
+    QAction *aktPdf = nullptr;
 
     // Window state
-    Katalog katalog;
-    PlanState plan;
-    // The finding index chosen for each row (0 for none), so that a report lists the services of
-    // the very finding that was chosen even where two findings share a text.
-    std::array<int, PlanState::zeilen> zeilenBefund {};
-    Leistarray leistarray_BEMA {Leistarray::bemaGroesse};
-    Leistarray leistarray_BEL {Leistarray::belGroesse};
     int listhoehe = 0;
     bool hilfe_gezeigt = false;
-    QString nichtz_text;
-    QString nichtk_text;
-    // The panel texts exactly as loaded: every line of the file followed by CR LF.
-    QString hilfeText;
-    QString anmerkText;
-
-    // Layout functions with a remembered base: a negative argument -b stores b as the base.
-    int zeile_y(int i);
-    int spalte_x(int i);
-
-protected:
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
-    void contextMenuEvent(QContextMenuEvent *ereignis) override;
-
-private:
-    void controlsAnlegen();
-    void tabReihenfolgeSetzen();
-    void barrierefreiBenennen();
-    void ereignisseVerbinden();
-    void setzeGeometrie(QWidget *w, int left, int top, int width, int height);
-    void setzeTop(QWidget *w, int top);
-    void setzeLeft(QWidget *w, int left);
-    void setzeHoehe(QWidget *w, int height);
-    void setzeBreite(QWidget *w, int width);
-    void zeileMarkieren(int row, bool aktuell);
-    QString geldText(Geld betrag) const;
-    void rowAnzeigen(int row);
-    bool drucken(Druckflaeche &flaeche, int incl);
-    void aktionenAnlegen();
-    void befundWaehlen(int i);
-
     int zeileYBasis_ = 0;
     int spalteXBasis_ = 0;
     bool ersterFokusErhalten_ = false;
     bool listeMausDruck_ = false;
     bool auswahlPerTaste_ = false;
     bool pdfWahl_ = false; // the print choice shown writes a PDF file instead of printing
-    std::unique_ptr<Dialoge> dialoge_;
-    std::unique_ptr<Seitenoeffner> seitenoeffner_;
-    std::function<std::unique_ptr<Druckflaeche>()> druckerFabrik_;
-    std::function<std::unique_ptr<Druckflaeche>(const QString &)> pdfFabrik_;
 };

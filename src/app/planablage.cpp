@@ -1,8 +1,7 @@
-// Keeping a plan and handing it over: saving it to a plan file, opening one again (rebuilt through
-// the window's own handlers, as if the user typed and clicked it), writing a report as a PDF file,
-// and the context menu that lists these.
+// Keeping a plan and handing it over: saving it to a plan file, opening one again (through the
+// editor, with today's catalogue), writing a report as a PDF file, and the context menu that lists
+// these.
 
-#include "app/beschriftung.h"
 #include "app/dialoge.h"
 #include "app/main_window.h"
 #include "plan/plandatei.h"
@@ -11,7 +10,9 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace {
@@ -58,45 +59,18 @@ void Main::pdf_wahl_zeigen()
 void Main::plan_speichern()
 {
     // A region being typed is saved as it will count: evaluated as when its box is left.
-    for (int row = 0; row < PlanState::zeilen; ++row)
-        if (regio[row]->hasFocus())
-            regio_auswerten(row);
-
-    plandatei::Plan daten;
-    daten.patient = Patient->text();
-    daten.bonusstufe = plan.aktbonus;
-    for (int row = 0; row < PlanState::zeilen; ++row) {
-        plandatei::Zeile &z = daten.zeilen[row];
-        z.region = regio[row]->text();
-        z.befnr = plan.plantext[row][0];
-        z.beftext = plan.plantext[row][1];
-        for (int b = 0; b < PlanState::stufen; ++b)
-            z.betrag[b] = plan.planwert[row][b];
-        z.anzahl = plan.hatBefund(row) ? plan.planwert[row][PlanState::spalteAnzahl] : 0;
-    }
-
+    offeneRegionUebernehmen();
+    const PlanState &plan = editor_.plan();
     const QString pfad =
-        dialoge_->planSpeicherort(plandatei::dateiname(Patient->text(), QDate::currentDate()));
+        dialoge_->planSpeicherort(plandatei::dateiname(plan.patient, QDate::currentDate()));
     if (pfad.isEmpty())
         return;
-    const QString grund = dateiErsetzen(pfad, plandatei::alsJson(daten));
+    const QString grund = dateiErsetzen(pfad, plandatei::alsJson(plan));
     if (!grund.isEmpty())
         dialoge_->meldung(QStringLiteral("Der Plan konnte nicht in „%1“ gespeichert werden "
                                          "(%2).\n\nEine vorhandene Datei dieses Namens ist "
                                          "unverändert.")
                               .arg(anzeigePfad(pfad), grund));
-}
-
-void Main::befundWaehlen(int i)
-{
-    // The list reports a selection made by the program like a keyboard move; here the click
-    // handler runs once, as for a mouse click on the entry.
-    {
-        const QSignalBlocker still(befwahl[0]);
-        befwahl[0]->setCurrentRow(i);
-    }
-    auswahlPerTaste_ = false;
-    befwahl_Click(0);
 }
 
 void Main::plan_oeffnen()
@@ -116,30 +90,19 @@ void Main::plan_oeffnen()
                               .arg(anzeigePfad(pfad), gelesen.fehler));
         return;
     }
-    const plandatei::Plan &daten = *gelesen.plan;
 
-    // Row by row as the user would: into the region box, type, leave it, click the finding (the
-    // clear entry for a row without one, or whose finding today's catalogue lacks).
-    Patient->setText(daten.patient);
-    for (int row = 0; row < PlanState::zeilen; ++row) {
-        const plandatei::Zeile &z = daten.zeilen[row];
-        zeile_waehlen(row, 0);
-        regio[row]->setText(z.region);
-        regio_auswerten(row);
-        befundWaehlen(z.beftext.trimmed().isEmpty()
-                          ? 0
-                          : plandatei::befundSuchen(katalog, z.befnr, z.beftext));
+    QStringList abweichungen;
+    const Aenderung aenderung = editor_.planOeffnen(*gelesen.plan, abweichungen);
+    {
+        // The list shows the entry whose details are shown; selecting it here is no choice.
+        const QSignalBlocker still(befwahl);
+        befwahl->setCurrentRow(editor_.gezeigt());
     }
-    if (bonus[daten.bonusstufe]->isChecked())
-        bonus_Click(daten.bonusstufe);
-    else
-        bonus[daten.bonusstufe]->setChecked(true);
-    zeile_waehlen(0, 0);
+    zeigen(aenderung);
     // The plan is what the user wants to see now, as after typing it: the help makes way.
     hilfe_gezeigt = true;
     txtHilfe->setVisible(false);
 
-    const QStringList abweichungen = plandatei::abweichungen(daten, plan);
     if (!abweichungen.isEmpty())
         dialoge_->meldung(QStringLiteral("Der Plan aus „%1“ wurde mit dem heutigen Befundkatalog "
                                          "geöffnet. Dabei hat sich etwas geändert:\n\n%2")

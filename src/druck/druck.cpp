@@ -6,20 +6,23 @@
 #include "druck/zusammenfassung.h"
 #include "leistungen/leistarray.h"
 
-bool druck(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalog, int incl,
+bool druck(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalog, Berichtsart art,
            Leistarray &bemaTabelle, Leistarray &belTabelle)
 {
-    if (incl < nurFestzuschuesse || incl > bemaBelGesamt || !flaeche.bereit())
+    if (!flaeche.bereit())
         return false;
 
-    Drucklauf lauf(flaeche, daten, katalog);
-    lauf.seite = 1;
-    lauf.hinweisGedruckt = false;
+    using enum Berichtsart;
+    const bool bemaListen = art == bemaJeBefund || art == bemaBelJeBefund;
+    const bool belListen = art == belJeBefund || art == bemaBelJeBefund;
+    const bool bemaSumme = art == bemaGesamt || art == bemaBelGesamt;
+    const bool belSumme = art == belGesamt || art == bemaBelGesamt;
+
     flaeche.setSchriftgroesse(10);
-    lauf.U = static_cast<float>(flaeche.breite()) / 10.0f;
     // Date and time of the run's start, on every page.
-    lauf.datum = daten.datum.isValid() ? daten.datum : QDate::currentDate();
-    lauf.zeit = daten.zeit.isValid() ? daten.zeit : QTime::currentTime();
+    Drucklauf lauf(flaeche, daten, katalog,
+                   daten.datum.isValid() ? daten.datum : QDate::currentDate(),
+                   daten.zeit.isValid() ? daten.zeit : QTime::currentTime());
 
     druckKopf(lauf);
     summenblock(lauf);
@@ -32,26 +35,26 @@ bool druck(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalo
     bool belVollstaendig = true;
 
     for (int i = 0; i < PlanState::zeilen; ++i) {
-        if (!daten.plan.hatBefund(i))
+        if (!daten.plan.zeile[i].hatBefund())
             continue;
         befundzeile(lauf, i);
         evtl_neue_druckseite(lauf);
-        if (incl == nurFestzuschuesse)
+        if (art == nurFestzuschuesse)
             continue;
-        if (incl == bemaJeBefund || incl == bemaBelJeBefund)
+        if (bemaListen)
             bemaListe(lauf, i);
-        else if (incl == bemaGesamt || incl == bemaBelGesamt)
+        else if (bemaSumme)
             bemaVollstaendig = zurBemaSumme(lauf, i, bemaTabelle) && bemaVollstaendig;
         evtl_neue_druckseite(lauf);
-        if (incl == belJeBefund || incl == bemaBelJeBefund)
+        if (belListen)
             belListe(lauf, i);
-        else if (incl == belGesamt || incl == bemaBelGesamt)
+        else if (belSumme)
             belVollstaendig = zurBelSumme(lauf, i, belTabelle) && belVollstaendig;
     }
 
-    if (incl == bemaGesamt || incl == bemaBelGesamt)
+    if (bemaSumme)
         sortierteBemaSumme(lauf, bemaTabelle, !bemaVollstaendig);
-    if (incl == belGesamt || incl == bemaBelGesamt)
+    if (belSumme)
         sortierteBelSumme(lauf, belTabelle, !belVollstaendig);
 
     return flaeche.dokumentEnde();

@@ -2,8 +2,12 @@
 
 #include "druck/druckflaeche.h"
 
-Drucklauf::Drucklauf(Druckflaeche &f, const DruckDaten &d, const Katalog &k)
-    : flaeche(f), daten(d), katalog(k), locale(geld::anzeigeLocale())
+Drucklauf::Drucklauf(Druckflaeche &f, const DruckDaten &d, const Katalog &k, QDate tag,
+                     QTime uhrzeit)
+    : flaeche(f), daten(d), katalog(k), locale(geld::anzeigeLocale()), datum(tag), zeit(uhrzeit),
+      U(static_cast<float>(f.breite()) / 10.0f),
+      platz(3.0f * static_cast<float>(f.textHoehe(QStringLiteral("ÄTSDCH")))),
+      fussX(f.breite() * 0.66)
 {
 }
 
@@ -71,12 +75,11 @@ QString zeitFeld(const QTime &zeit, const QLocale &locale)
 
 void druckKopf(Drucklauf &lauf)
 {
-    // The header measures its own column unit, the same W / 10 as the run's.
-    const float U = static_cast<float>(lauf.flaeche.breite()) / 10.0f;
+    const float U = lauf.U;
     Druckflaeche &f = lauf.flaeche;
     // The name ends before the next item: the page number from page 2 on, else "Kalvomat".
     f.setX(static_cast<double>(1 * U));
-    lauf.druckeBis(lauf.daten.patient.trimmed(),
+    lauf.druckeBis(lauf.daten.plan.patient.trimmed(),
                    static_cast<double>((lauf.seite >= 2 ? 3 : 4) * U));
     if (lauf.seite >= 2) {
         f.setX(static_cast<double>(3 * U));
@@ -94,9 +97,7 @@ void druckKopf(Drucklauf &lauf)
 
 bool seiteVoll(const Drucklauf &lauf)
 {
-    const Druckflaeche &f = lauf.flaeche;
-    const float platz = 3.0f * static_cast<float>(f.textHoehe(QStringLiteral("ÄTSDCH")));
-    return f.y() + static_cast<double>(platz) >= f.hoehe();
+    return lauf.flaeche.y() + static_cast<double>(lauf.platz) >= lauf.flaeche.hoehe();
 }
 
 void evtl_neue_druckseite(Drucklauf &lauf)
@@ -106,7 +107,7 @@ void evtl_neue_druckseite(Drucklauf &lauf)
     Druckflaeche &f = lauf.flaeche;
     // Closes a line a section left open; on an empty line this leaves one empty line.
     f.zeileEnde();
-    f.setX(f.breite() * 0.66);
+    f.setX(lauf.fussX);
     f.drucke(QStringLiteral("-"));
     f.drucke(zahlFeld(lauf.seite));
     f.drucke(QStringLiteral(" -"));

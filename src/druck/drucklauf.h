@@ -1,8 +1,8 @@
 #pragma once
 
-// The state of one print run and what every section of the report shares: the page frame (header
-// line, page check with the page number line) and the forms in which numbers, amounts, dates and
-// times appear on the page.
+// The state of one print run and what every section of the report shares: the page layout, worked
+// out once when the run starts, the page frame (header line, page check with the page number line)
+// and the forms in which numbers, amounts, dates and times appear on the page.
 
 #include "druck/druck.h"
 #include "druck/druckflaeche.h"
@@ -19,16 +19,21 @@ class Katalog;
 
 struct Drucklauf
 {
-    Drucklauf(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalog);
+    // Measures the page in the surface's current font.
+    Drucklauf(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalog, QDate datum,
+              QTime zeit);
 
     Druckflaeche &flaeche;
     const DruckDaten &daten;
     const Katalog &katalog;
-    QLocale locale; // the locale of the window's captions
+    const QLocale locale; // the locale of the window's captions
+    const QDate datum;
+    const QTime zeit;
+    // The page layout.
+    const float U; // column unit: W / 10
+    const float platz; // the room a page check asks for: three lines of "ÄTSDCH"
+    const double fussX; // where the page number line stands: 0.66 W
     int seite = 1;
-    QDate datum;
-    QTime zeit;
-    float U = 0; // column unit: W / 10
     bool hinweisGedruckt = false; // the billing notice stands on the report
 
     // x = k column units.

@@ -70,9 +70,7 @@ double ersteSpalte(const Drucklauf &lauf, const Leistarray &summe, Art art)
 
 bool zurSumme(const Drucklauf &lauf, int zeile, Leistarray &summe, Art art)
 {
-    const int f = befundPosition(lauf, zeile, art == Art::bel);
-    if (f < 0)
-        return true; // a finding the catalogue does not know brings no services
+    const int f = lauf.daten.plan.zeile[zeile].befund;
     bool allesAufgenommen = true;
     for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {
         const Leistungseintrag &e =
@@ -116,26 +114,15 @@ void sortierteSumme(Drucklauf &lauf, Leistarray &summe, bool unvollstaendig, Art
 
 } // namespace
 
-int befundPosition(const Drucklauf &lauf, int zeile, bool fuerBel)
-{
-    const auto z = static_cast<std::size_t>(zeile);
-    const QString &text = lauf.daten.plan.plantext[z][1];
-    const int gewaehlt = lauf.daten.befundIndex[z];
-    if (gewaehlt >= 0 && gewaehlt <= Katalog::hoechsterBefund
-        && lauf.katalog.befund(gewaehlt).beftext == text)
-        return gewaehlt;
-    return fuerBel ? lauf.katalog.belzeiger(text) : lauf.katalog.bemazeiger(text);
-}
-
 void bemaListe(Drucklauf &lauf, int zeile)
 {
-    const int f = befundPosition(lauf, zeile);
+    const int f = lauf.daten.plan.zeile[zeile].befund;
     listenkopf(lauf, QStringLiteral("BEMA :"), static_cast<double>(3 * lauf.U));
-    // The first entry stands on the label line. When nothing was printed (no entry, a finding
-    // the catalogue does not know, or only the marker of a notice already printed) the label
-    // line is ended here, so the next section starts on a line of its own.
+    // The first entry stands on the label line. When nothing was printed (no entry, or only the
+    // marker of a notice already printed) the label line is ended here, so the next section
+    // starts on a line of its own.
     bool gedruckt = false;
-    for (int k = 0; f >= 0 && k <= Katalog::hoechsterEintrag; ++k) {
+    for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {
         const Leistungseintrag &e = lauf.katalog.bema(f, k);
         if (!vorhanden(e))
             continue;
@@ -153,14 +140,12 @@ void bemaListe(Drucklauf &lauf, int zeile)
 
 void belListe(Drucklauf &lauf, int zeile)
 {
-    const int f = befundPosition(lauf, zeile, true);
+    const int f = lauf.daten.plan.zeile[zeile].befund;
     listenkopf(lauf, QStringLiteral("BEL :"), static_cast<double>(3 * lauf.U));
     bool gedruckt = false;
     // The BEL list checks the page at every entry index, present or not.
     for (int k = 0; k <= Katalog::hoechsterEintrag; ++k) {
         evtl_neue_druckseite(lauf);
-        if (f < 0)
-            continue;
         const Leistungseintrag &e = lauf.katalog.bel(f, k);
         if (!vorhanden(e))
             continue;

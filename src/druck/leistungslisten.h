@@ -12,11 +12,6 @@ struct Drucklauf;
 inline constexpr auto bemaMarker = u"BEMA 2004";
 inline constexpr auto nichtAufgenommenText = u"Weitere Leistungen passten nicht in die Liste.";
 
-// The catalogue finding whose services a plan row lists: the finding chosen for the row while its
-// text still matches, else the last finding with the row's text (bemazeiger, or belzeiger for the
-// BEL services); -1 when there is none.
-int befundPosition(const Drucklauf &lauf, int zeile, bool fuerBel = false);
-
 void bemaListe(Drucklauf &lauf, int zeile);
 void belListe(Drucklauf &lauf, int zeile);
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The plan the user builds: 20 rows with the finding assigned to each, its subsidies per bonus
-// level, the row sums, the count and the count limits; the totals per level; the chosen level and
-// the current row. The region text of a row is not part of it: it lives in the row's region box.
+// The plan the user builds: 20 rows, each with its region text, the finding assigned to it, the
+// finding's subsidies per bonus level, the row sums, the count and the count limits; the totals per
+// level; the patient, the chosen level and the current row. The window shows it; the plan file,
+// the report and the tests read it.
 
 #include "plan/geld.h"
 
@@ -11,31 +12,39 @@
 #include <array>
 #include <cstdint>
 
+inline constexpr int bonusStufen = 4; // bonus levels 0..3
+
+// The names of the bonus levels, as the window labels them and the report repeats them.
+inline constexpr std::array<const char16_t *, bonusStufen> bonusName = {u"ohne Bonus", u"Bonus 20%",
+                                                                        u"Bonus 30%", u"Härtefall"};
+
+struct Planzeile
+{
+    QString region; // as the region box shows it: cleaned when the box was left
+    int befund = 0; // the finding's index in the catalogue; 0 for none
+    QString befnr; // number and text of the finding; empty when the row has none
+    QString beftext;
+    std::array<Geld, bonusStufen> einfach {}; // single subsidy per level
+    std::array<Geld, bonusStufen> summe {}; // row sum per level: single subsidy × count
+    std::int64_t anzahl = 0; // the count; 0 for a row whose finding was cleared
+    // The finding's four count limits in the order the count reads them: the catalogue's limits
+    // 0, 2, 1, 3 (overall, per jaw, then the two that replace the count). Negative: inactive.
+    std::array<std::int64_t, 4> grenzen {};
+
+    // A row has a finding when its finding text is not empty after trimming.
+    bool hatBefund() const { return !beftext.trimmed().isEmpty(); }
+    bool operator==(const Planzeile &) const = default;
+};
+
 struct PlanState
 {
     static constexpr int zeilen = 20; // plan rows 0..19
-    static constexpr int stufen = 4; // bonus levels 0..3
+    static constexpr int stufen = bonusStufen;
 
-    // Columns of planwert.
-    static constexpr int spalteSumme = 4; // 4..7: row sum per level
-    static constexpr int spalteAnzahl = 9; // the row's count
-    static constexpr int spalteGrenze = 10; // 10..13: limits in the crossed order 0, 2, 1, 3
-
-    // planwert(row, col): 0..3 single subsidy per level, 4..7 row sums (units of 1/10000 EUR),
-    // 9 count, 10..13 count limits (negative = inactive). Columns 8, 14, 15 stay 0.
-    std::array<std::array<std::int64_t, 16>, zeilen> planwert {};
-    // plantext(row, 0) befnr, plantext(row, 1) beftext of the row's finding; empty when none.
-    std::array<std::array<QString, 2>, zeilen> plantext;
-    std::array<Geld, stufen> festsumme {};
+    std::array<Planzeile, zeilen> zeile;
+    std::array<Geld, stufen> festsumme {}; // sum of the row sums of all rows, per level
+    QString patient;
     int aktbonus = 0; // 0..3
-    int aktzeile = 0; // 0..19
-
-    // A row has a finding when its finding text is not empty after trimming.
-    bool hatBefund(int row) const { return !plantext[row][1].trimmed().isEmpty(); }
-    // The limits of a row as the region count reads them: columns 10..13.
-    std::array<std::int64_t, 4> grenzen(int row) const
-    {
-        const auto &w = planwert[row];
-        return {w[10], w[11], w[12], w[13]};
-    }
+    int aktzeile = 0; // 0..19: the row the next finding goes to
+    bool operator==(const PlanState &) const = default;
 };

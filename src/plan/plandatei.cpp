@@ -9,7 +9,6 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <cmath>
 
 namespace plandatei {
@@ -49,7 +48,7 @@ bool text(const QJsonObject &o, const QString &name, QString &ziel)
     return true;
 }
 
-QString zeileLesen(const QJsonValue &wert, int nr, Zeile &z)
+QString zeileLesen(const QJsonValue &wert, int nr, Planzeile &z)
 {
     const QString zeile = QStringLiteral("Zeile %1: ").arg(nr);
     if (!wert.isObject())
@@ -68,12 +67,15 @@ QString zeileLesen(const QJsonValue &wert, int nr, Zeile &z)
         return zeile + QStringLiteral("„betraege“ braucht vier Beträge.");
     for (int b = 0; b < PlanState::stufen; ++b) {
         if (betraege.at(b).isNull())
-            z.betrag[b] = geld::ungueltig;
-        else if (!ganzeZahl(betraege.at(b), -groessteZahl, groessteZahl, z.betrag[b]))
+            z.einfach[b] = geld::ungueltig;
+        else if (!ganzeZahl(betraege.at(b), -groessteZahl, groessteZahl, z.einfach[b]))
             return zeile + QStringLiteral("„betraege“ enthält etwas anderes als ganze Zahlen.");
     }
     if (!ganzeZahl(o.value(QStringLiteral("anzahl")), 0, groessteZahl, z.anzahl))
         return zeile + QStringLiteral("„anzahl“ ist keine ganze Zahl ab 0.");
+    // A row without a finding counts nothing, whatever its region.
+    if (!z.hatBefund())
+        z.anzahl = 0;
     return QString();
 }
 
@@ -92,24 +94,26 @@ QString betraegeText(const std::array<Geld, PlanState::stufen> &betrag)
 
 } // namespace
 
-QByteArray alsJson(const Plan &plan)
+QByteArray alsJson(const PlanState &plan)
 {
-    // All 20 rows, empty ones too; a reader takes a shorter list as ending in empty rows.
+    // All 20 rows, empty ones too; a reader takes a shorter list as ending in empty rows. A row
+    // without a finding keeps the count 0, whatever its region counts.
     QJsonArray zeilen;
-    for (const Zeile &z : plan.zeilen) {
+    for (const Planzeile &z : plan.zeile) {
         QJsonArray betraege;
-        for (Geld g : z.betrag)
+        for (Geld g : z.einfach)
             betraege.append(betragAlsJson(g));
-        zeilen.append(QJsonObject {{QStringLiteral("region"), z.region},
-                                   {QStringLiteral("befundnummer"), z.befnr},
-                                   {QStringLiteral("befundtext"), z.beftext},
-                                   {QStringLiteral("betraege"), betraege},
-                                   {QStringLiteral("anzahl"), static_cast<qint64>(z.anzahl)}});
+        zeilen.append(QJsonObject {
+            {QStringLiteral("region"), z.region},
+            {QStringLiteral("befundnummer"), z.befnr},
+            {QStringLiteral("befundtext"), z.beftext},
+            {QStringLiteral("betraege"), betraege},
+            {QStringLiteral("anzahl"), static_cast<qint64>(z.hatBefund() ? z.anzahl : 0)}});
     }
     const QJsonObject wurzel {{QStringLiteral("format"), formatName},
                               {QStringLiteral("version"), formatVersion},
                               {QStringLiteral("patient"), plan.patient},
-                              {QStringLiteral("bonusstufe"), plan.bonusstufe},
+                              {QStringLiteral("bonusstufe"), plan.aktbonus},
                               {QStringLiteral("zeilen"), zeilen}};
     return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
 }
@@ -140,14 +144,14 @@ Gelesen lesen(const QByteArray &bytes)
                           .arg(version)
                           .arg(formatVersion));
 
-    Plan plan;
+    PlanState plan;
     if (!text(o, QStringLiteral("patient"), plan.patient))
         return fehler(QStringLiteral("Der Patientenname fehlt oder ist kein Text bis %1 Zeichen.")
                           .arg(laengsterText));
     std::int64_t stufe = 0;
     if (!ganzeZahl(o.value(QStringLiteral("bonusstufe")), 0, PlanState::stufen - 1, stufe))
         return fehler(QStringLiteral("Die Bonusstufe ist nicht 0, 1, 2 oder 3."));
-    plan.bonusstufe = static_cast<int>(stufe);
+    plan.aktbonus = static_cast<int>(stufe);
 
     const QJsonValue zeilen = o.value(QStringLiteral("zeilen"));
     if (!zeilen.isArray())
@@ -158,7 +162,7 @@ Gelesen lesen(const QByteArray &bytes)
                           .arg(liste.size())
                           .arg(PlanState::zeilen));
     for (int row = 0; row < liste.size(); ++row) {
-        const QString grund = zeileLesen(liste.at(row), row + 1, plan.zeilen[row]);
+        const QString grund = zeileLesen(liste.at(row), row + 1, plan.zeile[row]);
         if (!grund.isEmpty())
             return fehler(grund);
     }
@@ -175,31 +179,29 @@ int befundSuchen(const Katalog &katalog, const QString &befnr, const QString &be
     return 0;
 }
 
-QStringList abweichungen(const Plan &gespeichert, const PlanState &heute)
+QStringList abweichungen(const PlanState &gespeichert, const PlanState &heute)
 {
     QStringList zeilen;
     for (int row = 0; row < PlanState::zeilen; ++row) {
-        const Zeile &z = gespeichert.zeilen[row];
-        if (z.beftext.trimmed().isEmpty())
+        const Planzeile &z = gespeichert.zeile[row];
+        const Planzeile &jetzt = heute.zeile[row];
+        if (!z.hatBefund())
             continue;
         const QString befund = QStringLiteral("Zeile %1: Befund %2 „%3“")
                                    .arg(row + 1)
                                    .arg(z.befnr.trimmed(), z.beftext);
-        const auto &w = heute.planwert[row];
-        std::array<Geld, PlanState::stufen> betrag {};
-        std::copy(w.begin(), w.begin() + PlanState::stufen, betrag.begin());
-        if (!heute.hatBefund(row))
+        if (!jetzt.hatBefund())
             zeilen << befund
                     + QStringLiteral(" ist im Katalog nicht enthalten; die Zeile bleibt "
                                      "ohne Befund.");
-        else if (betrag != z.betrag)
+        else if (jetzt.einfach != z.einfach)
             zeilen << befund
                     + QStringLiteral(" hat im Katalog andere Beträge: gespeichert %1, jetzt %2.")
-                          .arg(betraegeText(z.betrag), betraegeText(betrag));
-        else if (w[PlanState::spalteAnzahl] != z.anzahl)
+                          .arg(betraegeText(z.einfach), betraegeText(jetzt.einfach));
+        else if (jetzt.anzahl != z.anzahl)
             zeilen << befund
                     + QStringLiteral(" zählt mit den Grenzen des Katalogs jetzt %1 statt %2.")
-                          .arg(w[PlanState::spalteAnzahl])
+                          .arg(jetzt.anzahl)
                           .arg(z.anzahl);
     }
     return zeilen;

@@ -2,8 +2,8 @@
 
 // A plan kept in a file: UTF-8 JSON with a format name and version, holding the patient, the bonus
 // level and per row its region text, its finding's number and text, the four single amounts
-// (units of 1/10000 EUR) and the count, as the window showed them. Reading checks the whole file
-// before anything is handed on: a damaged, foreign or newer file gives a German reason instead.
+// (units of 1/10000 EUR) and the count, as the plan stood. Reading checks the whole file before
+// anything is handed on: a damaged, foreign or newer file gives a German reason instead.
 //
 //   {"format": "kalvomat-plan", "version": 1, "patient": "Müller,Jörg", "bonusstufe": 1,
 //    "zeilen": [{"region": "11 12", "befundnummer": "1.1", "befundtext": "Krone",
@@ -30,32 +30,17 @@ inline constexpr int formatVersion = 1;
 inline constexpr qint64 hoechsteGroesse = 1024 * 1024; // bytes; real plans need a few KB
 inline constexpr auto endung = u"kplan";
 
-struct Zeile
-{
-    QString region;
-    QString befnr;
-    QString beftext;
-    std::array<Geld, PlanState::stufen> betrag {}; // single amount per bonus level
-    std::int64_t anzahl = 0;
-    bool operator==(const Zeile &) const = default;
-};
-
-struct Plan
-{
-    QString patient;
-    int bonusstufe = 0;
-    std::array<Zeile, PlanState::zeilen> zeilen;
-    bool operator==(const Plan &) const = default;
-};
-
-// Either the plan or the German reason why the file is no readable plan.
+// Either the plan as it was saved or the German reason why the file is no readable plan. A saved
+// plan holds per row the region, the finding's number and text, the single amounts and the count,
+// and the patient and the chosen level; nothing else (no finding index, limits or sums: those are
+// today's catalogue's, when the plan is opened).
 struct Gelesen
 {
-    std::optional<Plan> plan;
+    std::optional<PlanState> plan;
     QString fehler;
 };
 
-QByteArray alsJson(const Plan &plan);
+QByteArray alsJson(const PlanState &plan);
 Gelesen lesen(const QByteArray &bytes);
 
 // The finding of today's catalogue with this number and text (the first one, headings never);
@@ -64,7 +49,7 @@ int befundSuchen(const Katalog &katalog, const QString &befnr, const QString &be
 
 // What differs between a saved plan and the plan rebuilt from it with today's catalogue, one
 // German line per row: a finding the catalogue lacks, changed amounts, a changed count.
-QStringList abweichungen(const Plan &gespeichert, const PlanState &heute);
+QStringList abweichungen(const PlanState &gespeichert, const PlanState &heute);
 
 // The suggested file name: the patient's name made safe for a file name, the date, the ending.
 QString dateiname(const QString &patient, QDate datum);

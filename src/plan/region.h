@@ -14,5 +14,5 @@ struct RegionErgebnis
     std::int64_t anzahl = 1; // the count, at least 1
 };
 
-// grenzen are the row's planwert columns 10..13 (negative = inactive).
+// grenzen are the row's limits in the order the count reads them (Planzeile::grenzen).
 RegionErgebnis regionAuswerten(const QString &eingabe, const std::array<std::int64_t, 4> &grenzen);

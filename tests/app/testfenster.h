@@ -7,6 +7,8 @@
 #include "app/main_window.h"
 
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,16 @@ struct TestDialoge : Dialoge
     QString pdfSpeicherort() override { return g.pdfPfad; }
     Gesagt &g;
 };
+
+// A control of the window by its designed name, "regio(3)" or "cmdDrucken", as a user finds it.
+template<typename T = QWidget>
+T *control(const Main &w, const QString &name)
+{
+    T *c = w.findChild<T *>(name);
+    if (!c)
+        qFatal("the window has no control %s", qPrintable(name));
+    return c;
+}
 
 // Text as the practice's files hold it: Windows-1252, lines ended by CR LF.
 inline QByteArray alsDatei(const QStringList &zeilen)
@@ -72,12 +84,17 @@ public:
     }
 
     Main &w() { return *fenster; }
+    template<typename T = QWidget>
+    T *c(const QString &name) const
+    {
+        return control<T>(*fenster, name);
+    }
     QString pfad(const QString &name) const { return ordner.filePath(name); }
     void klick(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     // A click on a list entry: the press moves the focus, the release reports the click.
     void listeKlick(int eintrag)
     {
-        QListWidget *l = fenster->befwahl[0];
+        auto *l = c<QListWidget>("befwahl(0)");
         l->scrollToItem(l->item(eintrag));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                           l->visualItemRect(l->item(eintrag)).center());
@@ -85,9 +102,10 @@ public:
     // Click into a region box and type; the text is evaluated when the box loses the focus.
     void tippeRegion(int row, const QString &text)
     {
-        klick(fenster->regio[row]);
-        fenster->regio[row]->selectAll();
-        QTest::keyClicks(fenster->regio[row], text);
+        auto *box = c<QLineEdit>(QStringLiteral("regio(%1)").arg(row));
+        klick(box);
+        box->selectAll();
+        QTest::keyClicks(box, text);
     }
 
     QTemporaryDir ordner;

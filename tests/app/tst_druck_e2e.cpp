@@ -31,16 +31,15 @@ void TstDruckE2e::echterDrucker()
     const QString kennung = QString::number(QRandomGenerator::global()->generate64());
 
     Testfenster t;
-    Main &w = t.w();
     // A name too long for its place ends with "…" before "Kalvomat".
-    w.Patient->setText(kennung + " Muster-Beispielhausen");
+    t.c<QLineEdit>("Patient")->setText(kennung + " Muster-Beispielhausen");
     t.tippeRegion(3, "11,12 21");
     t.listeKlick(2); // "Krone je Zahn": BEMA 20a and the deduction 19, BEL 0010
-    t.klick(w.bonus[1]);
-    t.klick(w.cmdDrucken);
-    t.klick(w.cmdDruckwahl[6]); // "BEMA+BEL gesamt"
+    t.klick(t.c("bonus(1)"));
+    t.klick(t.c("cmdDrucken"));
+    t.klick(t.c("cmdDruckwahl(6)")); // "BEMA+BEL gesamt"
     QVERIFY2(t.gesagt.fragen.isEmpty(), qPrintable(t.gesagt.fragen.join('\n')));
-    QVERIFY(!w.drkframe->isVisible());
+    QVERIFY(!t.c("drkframe")->isVisible());
 
     // The new job with the mark.
     PdfInhalt pdf;
@@ -97,8 +96,8 @@ void TstDruckE2e::keinDrucker()
     t.gesagt.pdfPfad = t.pfad("statt.pdf");
     t.tippeRegion(0, "11");
     t.listeKlick(2);
-    t.klick(t.w().cmdDrucken);
-    t.klick(t.w().cmdDruckwahl[0]);
+    t.klick(t.c("cmdDrucken"));
+    t.klick(t.c("cmdDruckwahl(0)"));
     QCOMPARE(t.gesagt.fragen.size(), 1);
     QVERIFY(t.gesagt.fragen[0].startsWith("Beim Drucken auf Ihren Drucker gab es Probleme."));
     QVERIFY(t.gesagt.meldungen.isEmpty());

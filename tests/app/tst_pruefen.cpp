@@ -2,6 +2,7 @@
 // in pruefung/NAME.erwartet; "kalvomat --pruefen" as the real program without a display; and the
 // start-up message of the real window: the check's errors, never its hints, at most ten of them.
 
+#include "../faelle.h"
 #include "katalog/pruefung.h"
 #include "katalog/textzeilen.h"
 #include "testfenster.h"
@@ -44,22 +45,19 @@ void TstPruefen::ausgabe()
     QFETCH(QString, katalog);
     const QStringList zeilen = textzeilen(lies(katalog));
     const QList<Pruefmeldung> meldungen = katalogPruefen(zeilen, katalogAusZeilen(zeilen));
-    QStringList ausgabe;
+    QString ausgabe;
     for (const Pruefmeldung &m : meldungen)
-        ausgabe << alsZeile(m);
+        ausgabe += alsZeile(m) + u'\n';
     katalog.replace(QStringLiteral(".txt"), QStringLiteral(".erwartet"));
-    QCOMPARE(ausgabe << zusammenfassung(meldungen),
-             QString::fromUtf8(lies(katalog)).split(u'\n', Qt::SkipEmptyParts));
+    const QString fehler = abweichung(ausgabe + zusammenfassung(meldungen) + u'\n', katalog);
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 void TstPruefen::aufruf_data()
 {
     QTest::addColumn<QStringList>("teile"); // name, exit code, arguments, last line
-    for (const QString &z :
-         QString::fromUtf8(lies(QStringLiteral(KALVOMAT_AUFRUFE))).split(u'\n')) {
-        if (!z.isEmpty() && !z.startsWith(u'#'))
-            QTest::newRow(qPrintable(z.section(u'|', 0, 0))) << z.split(u'|');
-    }
+    for (const Fall &f : faelle(QStringLiteral(KALVOMAT_AUFRUFE)))
+        QTest::newRow(qPrintable(f.felder[0])) << f.felder;
 }
 
 void TstPruefen::aufruf()

@@ -1,0 +1,42 @@
+#include "app/druckauftrag.h"
+
+#include "app/dialoge.h"
+#include "druck/druckflaeche.h"
+#include "plattform/qt_druckflaeche.h"
+
+#include <QDir>
+
+Druckauftrag::Druckauftrag()
+    : druckerFabrik_(
+        [] { return std::unique_ptr<Druckflaeche>(QtDruckflaeche::standardDrucker()); }),
+      pdfFabrik_([](const QString &pfad) {
+          return std::unique_ptr<Druckflaeche>(QtDruckflaeche::pdfDatei(pfad));
+      })
+{
+}
+
+void Druckauftrag::drucken(const DruckDaten &daten, const Katalog &katalog, Berichtsart art,
+                           Dialoge &dialoge)
+{
+    {
+        const auto flaeche = druckerFabrik_();
+        if (flaeche && druck(*flaeche, daten, katalog, art, bema_, bel_))
+            return;
+    }
+    if (dialoge.frage(
+            QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
+                           "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
+        alsPdf(daten, katalog, art, dialoge);
+}
+
+void Druckauftrag::alsPdf(const DruckDaten &daten, const Katalog &katalog, Berichtsart art,
+                          Dialoge &dialoge)
+{
+    const QString pfad = dialoge.pdfSpeicherort();
+    if (pfad.isEmpty())
+        return;
+    const auto pdf = pdfFabrik_(pfad);
+    if (!pdf || !druck(*pdf, daten, katalog, art, bema_, bel_))
+        dialoge.meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.")
+                            .arg(QDir::toNativeSeparators(pfad)));
+}

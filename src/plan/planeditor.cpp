@@ -1,0 +1,148 @@
+#include "plan/planeditor.h"
+
+#include "plan/berechnung.h"
+#include "plan/plandatei.h"
+#include "plan/region.h"
+
+#include <QtGlobal>
+
+#include <cassert>
+#include <utility>
+
+namespace {
+
+[[maybe_unused]] bool gueltigeZeile(int row)
+{
+    return row >= 0 && row < PlanState::zeilen;
+}
+
+// The region text, cleaned, and its count within the limits of the row's finding.
+void regionZaehlen(Planzeile &z, const QString &text)
+{
+    const RegionErgebnis r = regionAuswerten(text, z.grenzen);
+    z.region = r.text;
+    z.anzahl = r.anzahl;
+}
+
+Aenderung alles()
+{
+    Aenderung a;
+    a.zeilen.set();
+    a.summen = a.stufe = a.aktzeile = a.details = a.patient = true;
+    return a;
+}
+
+} // namespace
+
+void Planeditor::katalogSetzen(Katalog katalog)
+{
+    katalog_ = std::move(katalog);
+}
+
+Aenderung Planeditor::regionEingeben(int row, const QString &text)
+{
+    assert(gueltigeZeile(row));
+    Planzeile &z = plan_.zeile[row];
+    regionZaehlen(z, text);
+    zeilensummen(z);
+    berechne_Festsum(plan_);
+    Aenderung a;
+    a.zeilen.set(row);
+    a.summen = true;
+    a.vorher = plan_.aktzeile;
+    return a;
+}
+
+Aenderung Planeditor::befundWaehlen(int i)
+{
+    assert(i >= 0 && i <= Katalog::hoechsterBefund);
+    gezeigt_ = i;
+    Aenderung a;
+    a.details = true;
+    a.vorher = plan_.aktzeile;
+    if (katalog_.istUeberschrift(i))
+        return a;
+
+    const int row = plan_.aktzeile;
+    Planzeile &z = plan_.zeile[row];
+    befundUebernehmen(z, katalog_, i);
+    if (i > 0)
+        regionZaehlen(z, z.region);
+    zeilensummen(z);
+    berechne_Festsum(plan_);
+    a.zeilen.set(row);
+    a.summen = true;
+    // On to the next row; the last row stays the current one, and the cursor where it is.
+    if (row < PlanState::zeilen - 1) {
+        plan_.aktzeile = row + 1;
+        a.aktzeile = true;
+    }
+    return a;
+}
+
+Aenderung Planeditor::bonusWaehlen(int stufe)
+{
+    assert(stufe >= 0 && stufe < PlanState::stufen);
+    plan_.aktbonus = stufe;
+    Aenderung a;
+    a.stufe = true;
+    a.vorher = plan_.aktzeile;
+    return a;
+}
+
+Aenderung Planeditor::patientEingeben(const QString &name)
+{
+    plan_.patient = name;
+    Aenderung a;
+    a.patient = true;
+    a.vorher = plan_.aktzeile;
+    return a;
+}
+
+Aenderung Planeditor::zeileWaehlen(int row)
+{
+    Aenderung a;
+    a.vorher = std::exchange(plan_.aktzeile, qBound(0, row, PlanState::zeilen - 1));
+    a.aktzeile = true;
+    return a;
+}
+
+Aenderung Planeditor::zeileLeeren(int row)
+{
+    assert(gueltigeZeile(row));
+    Planzeile &z = plan_.zeile[row];
+    befundUebernehmen(z, katalog_, 0);
+    zeilensummen(z);
+    berechne_Festsum(plan_);
+    Aenderung a;
+    a.zeilen.set(row);
+    a.summen = true;
+    a.vorher = plan_.aktzeile;
+    return a;
+}
+
+Aenderung Planeditor::planOeffnen(const PlanState &gespeichert, QStringList &abweichungen)
+{
+    PlanState neu;
+    neu.patient = gespeichert.patient;
+    neu.aktbonus = gespeichert.aktbonus;
+    for (int row = 0; row < PlanState::zeilen; ++row) {
+        const Planzeile &alt = gespeichert.zeile[row];
+        Planzeile &z = neu.zeile[row];
+        const int i =
+            alt.hatBefund() ? plandatei::befundSuchen(katalog_, alt.befnr, alt.beftext) : 0;
+        befundUebernehmen(z, katalog_, i);
+        const std::int64_t ohneBefund = z.anzahl;
+        regionZaehlen(z, alt.region);
+        if (i == 0)
+            z.anzahl = ohneBefund;
+        zeilensummen(z);
+    }
+    berechne_Festsum(neu);
+    abweichungen = plandatei::abweichungen(gespeichert, neu);
+    Aenderung a = alles();
+    a.vorher = plan_.aktzeile;
+    plan_ = std::move(neu);
+    gezeigt_ = 0;
+    return a;
+}
