@@ -2,11 +2,17 @@
 // window, opened with a changed catalogue, damaged files, and a report as PDF with Strg+P.
 
 #include "app/beschriftung.h"
+#include "app/uebersetzung.h"
 #include "druck/aufzeichnung.h"
 #include "druck/weiterleitung.h"
 #include "testfenster.h"
 
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 
@@ -79,6 +85,7 @@ private slots:
     void beschaedigteDatei_data();
     void beschaedigteDatei();
     void speichernScheitert();
+    void deutscheDialoge();
 };
 
 void TstPlanablage::rundreise_data()
@@ -197,6 +204,50 @@ void TstPlanablage::speichernScheitert()
     QCOMPARE(t.gesagt.meldungen.size(), 1);
     QVERIFY(t.gesagt.meldungen[0].startsWith(
         QStringLiteral("Der Plan konnte nicht in „%1“ gespeichert werden (").arg(a.pfad)));
+}
+
+// Qt's dialogs as the window opens them: the print failure's question, and the save dialog over
+// an existing file with the question before it is replaced. Each is answered once it is open.
+void TstPlanablage::deutscheDialoge()
+{
+    QVERIFY(qtTexteLaden(*qApp));
+    Testfenster t;
+    FensterDialoge d(&t.w());
+    QStringList gesehen;
+    const auto texte = [&](QWidget *w) {
+        for (auto *l : w->findChildren<QLabel *>())
+            gesehen << l->text();
+        for (auto *k : w->findChildren<QPushButton *>())
+            gesehen << k->text() + (k->isDefault() ? QStringLiteral(" (Vorgabe)") : QString());
+    };
+    QTimer::singleShot(0, [&] {
+        auto *box = static_cast<QMessageBox *>(QApplication::activeModalWidget());
+        texte(box);
+        box->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!d.frage(QStringLiteral("Drucken?")));
+    QCOMPARE(gesehen, QStringList({"", "Drucken?", "&Ja (Vorgabe)", "&Nein"}));
+    gesehen.clear();
+
+    QFile vorhanden(t.pfad(QStringLiteral("plan.kplan")));
+    QVERIFY(vorhanden.open(QIODevice::WriteOnly));
+    QTimer::singleShot(0, [&] {
+        auto *dialog = static_cast<QFileDialog *>(QApplication::activeModalWidget());
+        texte(dialog);
+        QTimer::singleShot(0, [&] {
+            auto *frage = static_cast<QMessageBox *>(QApplication::activeModalWidget());
+            texte(frage);
+            frage->defaultButton()->click();
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        dialog->reject();
+    });
+    QCOMPARE(d.planSpeicherort(QStringLiteral("plan.kplan")), QString());
+    QCOMPARE(gesehen,
+             QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern (Vorgabe)",
+                          "Abbrechen", "",
+                          "Die Datei plan.kplan existiert bereits.\nSoll sie überschrieben werden?",
+                          "&Ja", "&Nein (Vorgabe)"}));
 }
 
 QTEST_MAIN(TstPlanablage)
