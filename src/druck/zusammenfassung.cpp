@@ -60,13 +60,24 @@ void befundzeile(Drucklauf &lauf, int zeile)
     const int b = stufe(lauf);
     Druckflaeche &f = lauf.flaeche;
 
+    // The region as typed, each of its lines ending at 2.8 U; it keeps a blank's width from the
+    // label. One too wide for that room goes on in further lines below, in its own column.
+    const QString label = QStringLiteral("Festzuschuss:");
+    const double rechts = static_cast<double>(3 * lauf.U - lauf.U / 5);
+    const QStringList region =
+        umbrochen(f, lauf.daten.regio[z], rechts - f.textBreite(label + u' '));
+    // The lines stay with their finding on one page.
+    if (region.size() > 1)
+        evtl_neue_druckseite(lauf, static_cast<int>(region.size() - 1));
+
     f.setX(0);
-    lauf.drucke(QStringLiteral("Festzuschuss:"));
-    // The region as typed, ending at 2.8 U; a long one runs into the label or past the margin.
-    const QString &region = lauf.daten.regio[z];
-    const float x = 3 * lauf.U - static_cast<float>(f.textBreite(region)) - lauf.U / 5;
-    f.setX(static_cast<double>(x));
-    lauf.drucke(region);
+    lauf.drucke(label);
+    const auto regionZeile = [&](const QString &text) {
+        f.setX(
+            static_cast<double>(3 * lauf.U - static_cast<float>(f.textBreite(text)) - lauf.U / 5));
+        lauf.drucke(text);
+    };
+    regionZeile(region.constFirst());
     lauf.spalte(3);
     lauf.druckeBis(plan.plantext[z][0].trimmed() + QStringLiteral("  ") + plan.plantext[z][1],
                    static_cast<double>(5 * lauf.U));
@@ -79,4 +90,10 @@ void befundzeile(Drucklauf &lauf, int zeile)
     lauf.drucke(
         betragFeld(werte[static_cast<std::size_t>(PlanState::spalteSumme + b)], lauf.locale));
     lauf.zeileEnde();
+    // A region longer than a page breaks where the page ends.
+    for (const QString &zeile : region.sliced(1)) {
+        evtl_neue_druckseite(lauf);
+        regionZeile(zeile);
+        lauf.zeileEnde();
+    }
 }

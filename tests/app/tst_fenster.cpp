@@ -41,13 +41,15 @@ struct Oeffner : Seitenoeffner
     inline static QStringList geoeffnet;
 };
 
-// All pages of a recording, each line as "x:text|x:text" in column units; "-" when empty.
+// All pages of a recording, each line as "x:text|x:text" in column units; "-" when empty. A page
+// whose lines run past its foot says so.
 QString bericht(const Aufzeichnung &a)
 {
     QString aus;
     for (int s = 1; !a.eintraege().isEmpty() && s <= a.seiten(); ++s)
         aus += QStringLiteral("=== Seite %1\n").arg(s)
-            + a.seitenBild(s, a.breite() / 10).join(u'\n') + u'\n';
+            + a.seitenBild(s, a.breite() / 10).join(u'\n') + u'\n'
+            + (a.zeilenAnzahl(s) * a.metrik().zeilenHoehe > a.hoehe() ? "past the foot\n" : "");
     static const QRegularExpression uhr(R"(\|7:\d\d\.\d\d\.\d\d\|8:\d\d:\d\d)");
     return aus.isEmpty() ? QStringLiteral("-\n") : aus.replace(uhr, "|7:<Datum>|8:<Zeit>");
 }

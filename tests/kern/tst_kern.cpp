@@ -167,6 +167,9 @@ void TstKern::fall()
             ist +=
                 QStringLiteral(" # %1: ").arg(a.zeilenAnzahl(s)) + a.seitenBild(s, 100).join(u'/');
         QCOMPARE(ist, f[3]);
+    } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
+        const Aufzeichnung a;
+        QCOMPARE(umbrochen(a, f[2], f[3].toDouble() * a.metrik().zeichenBreite).join(u'/'), f[4]);
     } else if (art == u"katalog") {
         QFile datei(f[1]);
         QVERIFY(datei.open(QIODevice::ReadOnly));
