@@ -104,10 +104,13 @@ void Main::druck(int incl)
     auto flaeche = druckerFabrik_();
     if (flaeche && drucken(*flaeche, incl))
         return;
+    // The cause as the system gave it, where it gave one.
+    const QString grund = flaeche ? flaeche->fehlerGrund() : QString();
     flaeche.reset();
-    if (!dialoge_->frage(
-            QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
-                           "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
+    if (!dialoge_->frage(QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n")
+                         + (grund.isEmpty() ? QString() : grund + QStringLiteral("\n\n"))
+                         + QStringLiteral("Möchten Sie den Bericht stattdessen als PDF-Datei "
+                                          "speichern?")))
         return;
     pdf_schreiben(incl);
 }
@@ -118,7 +121,10 @@ void Main::pdf_schreiben(int incl)
     if (pfad.isEmpty())
         return;
     auto pdf = pdfFabrik_(pfad);
-    if (!pdf || !drucken(*pdf, incl))
-        dialoge_->meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.")
-                              .arg(QDir::toNativeSeparators(pfad)));
+    if (pdf && drucken(*pdf, incl))
+        return;
+    const QString grund = pdf ? pdf->fehlerGrund() : QString();
+    dialoge_->meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden%2.")
+                          .arg(QDir::toNativeSeparators(pfad),
+                               grund.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(grund)));
 }

@@ -91,9 +91,9 @@ void befundzeile(Drucklauf &lauf, int zeile)
         betragFeld(werte[static_cast<std::size_t>(PlanState::spalteSumme + b)], lauf.locale));
     lauf.zeileEnde();
     // A region longer than a page breaks where the page ends.
-    for (const QString &zeile : region.sliced(1)) {
+    for (const QString &weitere : region.sliced(1)) {
         evtl_neue_druckseite(lauf);
-        regionZeile(zeile);
+        regionZeile(weitere);
         lauf.zeileEnde();
     }
 }
