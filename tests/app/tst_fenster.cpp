@@ -160,6 +160,11 @@ void Spieler::zeile(const QString &z)
         QVERIFY(links == u"ja" ? seite.open(QIODevice::WriteOnly)
                                : !seite.exists() || seite.remove());
     } else if (befehl == u"browser") {
+        w();
+        QProcessEnvironment ohne; // PATH names a folder that does not exist
+        ohne.insert(QStringLiteral("PATH"), t->pfad("bin"));
+        if (links == u"keiner") // the desktop's own opener
+            w().setSeitenoeffner(std::make_unique<DesktopSeitenoeffner>(ohne));
         Oeffner::gelingt = false;
     } else if (befehl == u"klick") { // what the user does
         QWidget *c = ctl(links); // opens the window first
