@@ -49,13 +49,8 @@ QString ueberschneidung(const PdfInhalt &pdf, double rand)
     for (const PdfWort &a : pdf.woerter) {
         if (a.xMin < rand || a.yMin < rand || a.xMax > pdf.seitenBreite - rand
             || a.yMax > pdf.seitenHoehe - rand)
-            return QStringLiteral("%1 on page %2 outside: %3 %4 %5 %6")
-                .arg(a.text)
-                .arg(a.seite)
-                .arg(a.xMin)
-                .arg(a.yMin)
-                .arg(a.xMax)
-                .arg(a.yMax);
+            return a.text
+                + QStringLiteral(" outside, page %1 at %2 %3").arg(a.seite).arg(a.xMin).arg(a.yMin);
         for (const PdfWort &b : pdf.woerter)
             if (&a < &b && a.seite == b.seite && a.xMax - 0.01 > b.xMin && b.xMax - 0.01 > a.xMin
                 && a.yMax - 0.01 > b.yMin && b.yMax - 0.01 > a.yMin)
