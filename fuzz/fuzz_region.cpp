@@ -31,8 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
     }
 
     const RegionErgebnis e = regionAuswerten(eingabe, grenzen);
-    // At least 1; every tooth or jaw counted takes two characters; only region characters stay.
-    bool ok = e.anzahl >= 1 && e.anzahl <= std::max<qsizetype>(1, e.text.size())
+    // At least 1 and at most the 32 permanent teeth, each counted once; every tooth or jaw
+    // counted takes two characters; only region characters stay.
+    bool ok = e.anzahl >= 1 && e.anzahl <= 32 && e.anzahl <= std::max<qsizetype>(1, e.text.size())
         && e.text.size() <= eingabe.size();
     ok = ok && e.text == e.text.trimmed();
     for (const QChar c : e.text)

@@ -5,7 +5,9 @@
 #   - the backend "pdfsave" (source: scripts/cups-backend-pdfsave), which keeps every job as a file
 #     /var/spool/pdfsave/job-<id>.pdf,
 #   - the queue PDFSAVE on it (Generic PDF PPD, A4, no PJL around the PDF), enabled and accepting
-#     jobs.
+#     jobs,
+#   - the queue PDFABWEISEND on the same backend, which refuses every job (as a queue does that an
+#     administrator closed): the tests print to it to see the program name CUPS' reason.
 # The system's default printer is left as it is: the tests pick the queue with PRINTER=PDFSAVE.
 # May be run again on its own, as often as wanted.
 set -euo pipefail
@@ -94,7 +96,19 @@ if lpstat -a "$warteschlange" 2>/dev/null | grep -q 'not accepting'; then
     als_root cupsaccept "$warteschlange"
 fi
 
+# 5. The queue that refuses jobs.
+abweisend=PDFABWEISEND
+if ! lpstat -v "$abweisend" 2>/dev/null | grep -q ": $geraet\$"; then
+    echo "Richte die Druckerwarteschlange $abweisend ein, die keine Aufträge annimmt"
+    als_root lpadmin -p "$abweisend" -v "$geraet" -m "$ppd_name" -o PageSize=A4 \
+        -o printer-is-shared=false -E 2>&1 | grep -v 'deprecated' || true
+fi
+if ! lpstat -a "$abweisend" 2>/dev/null | grep -q 'not accepting'; then
+    als_root cupsreject -r "Testwarteschlange, nimmt keine Aufträge an" "$abweisend"
+fi
+
 # Check the result instead of trusting the steps above.
 lpstat -v "$warteschlange" | grep -q ": $geraet\$"
 lpstat -p "$warteschlange" | grep -q 'enabled'
 lpstat -a "$warteschlange" | grep -q 'accepting requests'
+lpstat -a "$abweisend" | grep -q 'not accepting'

@@ -11,7 +11,10 @@ als_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-pakete=(build-essential cmake qt6-base-dev fonts-liberation2 fonts-urw-base35 xdg-utils)
+# Qt's own German texts (file dialogs, standard buttons) come with qt6-translations-l10n; the
+# print run asks CUPS itself whether it took a job (libcups2-dev to build; libcups2 comes with Qt).
+pakete=(build-essential cmake qt6-base-dev qt6-translations-l10n libcups2-dev fonts-liberation2
+        fonts-urw-base35 xdg-utils)
 if [ "$modus" = test ]; then
     pakete+=(locales poppler-utils xvfb xdotool imagemagick cups cups-client cups-filters clang-format)
     # The Debian package: dpkg-shlibdeps derives its library dependencies, with file and objdump.

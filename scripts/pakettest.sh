@@ -22,10 +22,12 @@ name=$(dpkg-deb -f "$paket" Package)
 [ "$name" = kalvomat ] || fehler "„$paket“ ist kein Kalvomat-Paket (Package: $name)"
 installiert() { dpkg-query -W -f='${Status}' kalvomat 2>/dev/null | grep -q "install ok installed"; }
 
-# The libraries come from the program's links, the faces from the window's design.
+# The libraries come from the program's links (libcups2 too: the print run asks CUPS itself), the
+# faces from the window's design, Qt's German texts from its dialogs.
 abhaengig=$(dpkg-deb -f "$paket" Depends)
 namen=$(tr ',|' '\n\n' <<<"$abhaengig" | sed 's/^ *//; s/[ (].*//')
-for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 fonts-urw-base35; do
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 \
+    fonts-liberation2 fonts-urw-base35 qt6-translations-l10n; do
     grep -qxF "$p" <<<"$namen" || fehler "Depends nennt $p nicht: $abhaengig"
 done
 

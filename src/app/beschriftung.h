@@ -23,16 +23,31 @@ public:
     // label's own font stays).
     void setSchriften(const QList<QFont> &schriften);
 
+    // A caption the label cannot show whole shows the whole lines that fit, the last ending in
+    // "…", never a line cut through. The full caption is then the label's tooltip (before a
+    // tooltip of its own) and its accessible name (unless the window gave it a name).
+    void setKuerzen(bool an);
+
     // Sets the caption and, for an auto-size label, fits the label to it.
     void setCaption(const QString &text);
-    QString caption() const { return text(); }
+    // The full caption; text() is what the label shows of it.
+    QString caption() const { return caption_; }
 
 protected:
     void changeEvent(QEvent *ereignis) override;
+    void resizeEvent(QResizeEvent *ereignis) override;
+    bool event(QEvent *ereignis) override;
 
 private:
     void einpassen(); // the face for the caption, then the size
     void anpassen();
+    void zeigen();
+    QString gekuerzt() const;
     bool autoSize_ = false;
+    bool kuerzen_ = false;
+    bool eigenerTipWirdGesetzt_ = false;
+    QString caption_;
+    QString eigenerTip_; // the tooltip the window gave the label
+    QString gesetzterName_; // the accessible name the label gave itself
     QList<QFont> schriften_;
 };

@@ -10,7 +10,11 @@ const QString planFilter = QStringLiteral("Kalvomat-Pläne (*.kplan);;Alle Datei
 
 void FensterDialoge::meldung(const QString &text)
 {
-    QMessageBox::warning(fenster_, QStringLiteral("Kalvomat"), text);
+    // The text can be selected and copied: a message may name a file or folder.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kalvomat"), text, QMessageBox::Ok,
+                    fenster_);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 bool FensterDialoge::frage(const QString &text)

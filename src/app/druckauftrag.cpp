@@ -18,14 +18,18 @@ Druckauftrag::Druckauftrag()
 void Druckauftrag::drucken(const DruckDaten &daten, const Katalog &katalog, Berichtsart art,
                            Dialoge &dialoge)
 {
+    QString grund;
     {
         const auto flaeche = druckerFabrik_();
         if (flaeche && druck(*flaeche, daten, katalog, art, bema_, bel_))
             return;
+        // The cause as the system gave it, where it gave one.
+        grund = flaeche ? flaeche->fehlerGrund() : QString();
     }
-    if (dialoge.frage(
-            QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n"
-                           "Möchten Sie den Bericht stattdessen als PDF-Datei speichern?")))
+    if (dialoge.frage(QStringLiteral("Beim Drucken auf Ihren Drucker gab es Probleme.\n\n")
+                      + (grund.isEmpty() ? QString() : grund + QStringLiteral("\n\n"))
+                      + QStringLiteral("Möchten Sie den Bericht stattdessen als PDF-Datei "
+                                       "speichern?")))
         alsPdf(daten, katalog, art, dialoge);
 }
 
@@ -36,7 +40,10 @@ void Druckauftrag::alsPdf(const DruckDaten &daten, const Katalog &katalog, Beric
     if (pfad.isEmpty())
         return;
     const auto pdf = pdfFabrik_(pfad);
-    if (!pdf || !druck(*pdf, daten, katalog, art, bema_, bel_))
-        dialoge.meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.")
-                            .arg(QDir::toNativeSeparators(pfad)));
+    if (pdf && druck(*pdf, daten, katalog, art, bema_, bel_))
+        return;
+    const QString grund = pdf ? pdf->fehlerGrund() : QString();
+    dialoge.meldung(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden%2.")
+                        .arg(QDir::toNativeSeparators(pfad),
+                             grund.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(grund)));
 }

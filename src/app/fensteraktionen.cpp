@@ -50,8 +50,8 @@ void Main::lblVelmar_Click()
         return;
     }
     if (!seitenoeffner_->oeffnen(seite))
-        dialoge_->meldung(QStringLiteral("Der Web-Browser konnte nicht gestartet werden, um die "
-                                         "Support-Seite „%1“ zu öffnen.")
+        dialoge_->meldung(QStringLiteral("Es ließ sich kein Web-Browser starten, der die "
+                                         "Support-Seite zeigt. Die Seite liegt hier:\n\n%1")
                               .arg(QDir::toNativeSeparators(seite.toLocalFile())));
 }
 

@@ -1,5 +1,6 @@
 #include "app/befehlszeile.h"
 #include "app/main_window.h"
+#include "app/uebersetzung.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     if (const auto code = befehlszeile(argc, argv))
         return *code;
     QApplication app(argc, argv);
+    qtTexteLaden(app);
     Main fenster;
     fenster.Form_Load();
     fenster.show();

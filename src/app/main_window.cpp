@@ -183,7 +183,8 @@ void Main::controlsAnlegen()
                       120, 120, 3705, 195);
     lblVelmar->setWordWrap(false);
     lblVelmar->setFont(schrift(8.25, false, true));
-    lblVelmar->setAutoSize(true);
+    // The link keeps its designed width inside its frame; the face is wider than the designed one.
+    lblVelmar->setKuerzen(true);
     lblVelmar->setCursor(Qt::PointingHandCursor);
 
     lblvelmarBild = label(this, QStringLiteral("velmar"), 0, 2520, 2895, 855);
@@ -225,10 +226,12 @@ void Main::controlsAnlegen()
         lblhead[i] = label(this, QString(), 0, 0, i < 5 ? 375 : 45, i < 5 ? 255 : 195);
         lblhead[i]->setWordWrap(false);
     }
-    // The group labels are higher than their spacing: each covers the foot of the one above.
+    // The group labels are as high as their spacing, so that none covers the foot of another; a
+    // heading longer than its label ends with "…".
     for (int i = 0; i < Katalog::gruppenAnzahl; ++i) {
-        befgr[i] = label(this, QString(), 0, 0, 1215, 495);
+        befgr[i] = label(this, QString(), 0, 0, 1215, 330);
         befgr[i]->setAutoFillBackground(true);
+        befgr[i]->setKuerzen(true);
     }
 
     // The plan rows.
@@ -237,6 +240,7 @@ void Main::controlsAnlegen()
         setzeGeometrie(regio[i], 0, 0, 1575, 375);
         erg_befund[i] = label(this, QString(), 0, 0, 1575, 255);
         erg_befund[i]->setAutoFillBackground(true);
+        erg_befund[i]->setKuerzen(true);
         erg_anz[i] = label(this, QString(), 0, 0, 375, 375);
         erg_einfach[i] = label(this, QString(), 0, 0, 855, 495);
         erg_befsum[i] = label(this, QString(), 0, 0, 735, 135);

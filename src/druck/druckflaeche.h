@@ -29,4 +29,7 @@ public:
     virtual void neueSeite() = 0;
     // Finishes the document and hands it on; false when that failed.
     virtual bool dokumentEnde() = 0;
+    // Why the surface is not ready or the document failed, as the system put it; empty when it
+    // gave no reason.
+    virtual QString fehlerGrund() const { return QString(); }
 };

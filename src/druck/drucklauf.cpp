@@ -6,7 +6,7 @@ Drucklauf::Drucklauf(Druckflaeche &f, const DruckDaten &d, const Katalog &k, QDa
                      QTime uhrzeit)
     : flaeche(f), daten(d), katalog(k), locale(geld::anzeigeLocale()), datum(tag), zeit(uhrzeit),
       U(static_cast<float>(f.breite()) / 10.0f),
-      platz(3.0f * static_cast<float>(f.textHoehe(QStringLiteral("ÄTSDCH")))),
+      zeilenHoehe(static_cast<float>(f.textHoehe(QStringLiteral("ÄTSDCH")))),
       fussX(f.breite() * 0.66)
 {
 }
@@ -42,6 +42,36 @@ QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum)
             return anfang;
     }
     return passt(ende) ? ende : QString();
+}
+
+QStringList umbrochen(const Druckflaeche &flaeche, const QString &text, double raum)
+{
+    const auto passt = [&](QStringView t) { return flaeche.textBreite(t.toString()) <= raum; };
+    if (passt(text))
+        return {text};
+    QStringList zeilen;
+    QStringView rest = QStringView(text).trimmed();
+    while (!rest.isEmpty() && !passt(rest)) {
+        // The longest beginning that ends before a blank and fits; widths grow with the text.
+        qsizetype ende = 0;
+        for (qsizetype b = rest.indexOf(u' '); b > 0 && passt(rest.first(b));
+             b = rest.indexOf(u' ', b + 1))
+            ende = b;
+        if (ende == 0) {
+            // The first word alone is wider: as many of its characters as fit, at least one, and
+            // never half of a character outside the basic plane.
+            ende = 1;
+            while (ende < rest.size() && passt(rest.first(ende + 1)))
+                ++ende;
+            if (ende < rest.size() && rest.at(ende).isLowSurrogate())
+                ende += ende > 1 ? -1 : 1;
+        }
+        zeilen.append(rest.first(ende).trimmed().toString());
+        rest = rest.sliced(ende).trimmed();
+    }
+    if (!rest.isEmpty())
+        zeilen.append(rest.toString());
+    return zeilen;
 }
 
 QString zahlFeld(std::int64_t zahl)
@@ -95,14 +125,18 @@ void druckKopf(Drucklauf &lauf)
     f.zeileEnde();
 }
 
-bool seiteVoll(const Drucklauf &lauf)
+bool seiteVoll(const Drucklauf &lauf, int zusatzZeilen)
 {
-    return lauf.flaeche.y() + static_cast<double>(lauf.platz) >= lauf.flaeche.hoehe();
+    const float platz = static_cast<float>(3 + zusatzZeilen) * lauf.zeilenHoehe;
+    // A block higher than a fresh page below its header gains nothing from a new page.
+    if (zusatzZeilen > 0 && static_cast<double>(platz + lauf.zeilenHoehe) >= lauf.flaeche.hoehe())
+        return false;
+    return lauf.flaeche.y() + static_cast<double>(platz) >= lauf.flaeche.hoehe();
 }
 
-void evtl_neue_druckseite(Drucklauf &lauf)
+void evtl_neue_druckseite(Drucklauf &lauf, int zusatzZeilen)
 {
-    if (!seiteVoll(lauf))
+    if (!seiteVoll(lauf, zusatzZeilen))
         return;
     Druckflaeche &f = lauf.flaeche;
     // Closes a line a section left open; on an empty line this leaves one empty line.

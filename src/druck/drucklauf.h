@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 #include <cstdint>
@@ -31,7 +32,7 @@ struct Drucklauf
     const QTime zeit;
     // The page layout.
     const float U; // column unit: W / 10
-    const float platz; // the room a page check asks for: three lines of "ÄTSDCH"
+    const float zeilenHoehe; // of "ÄTSDCH": a page check asks for three lines' room
     const double fussX; // where the page number line stands: 0.66 W
     int seite = 1;
     bool hinweisGedruckt = false; // the billing notice stands on the report
@@ -50,6 +51,11 @@ struct Drucklauf
 // followed by "…"; empty when not even "…" fits.
 QString gekuerzt(const Druckflaeche &flaeche, const QString &text, double raum);
 
+// The text in lines no wider than raum (page units), for a column that must not grow: a text that
+// fits stays one line, unchanged; a longer one is broken at blanks (the blanks at a break are
+// dropped), and a word wider than raum within the word. Every character but those blanks stays.
+QStringList umbrochen(const Druckflaeche &flaeche, const QString &text, double raum);
+
 // A number as the report prints it: a blank or the minus sign, the digits, a blank (" 12 ", "-3 ").
 QString zahlFeld(std::int64_t zahl);
 // An amount in units of 1/10000 EUR in the locale's general number form, framed like a number:
@@ -62,8 +68,10 @@ QString zeitFeld(const QTime &zeit, const QLocale &locale);
 // The header line of a page: patient at 1 U, "Seite" and the page number from page 2 on at 3 U,
 // "Kalvomat" at 4 U, date at 7 U, time at 8 U; the line is ended.
 void druckKopf(Drucklauf &lauf);
-// True when fewer than three lines of room are left on the page.
-bool seiteVoll(const Drucklauf &lauf);
-// Starts a new page when fewer than three lines of room are left: ends the open line, prints the
-// page number line at 0.66 W, raises the page number and prints the header of the new page.
-void evtl_neue_druckseite(Drucklauf &lauf);
+// True when fewer than three lines of room are left on the page. With zusatzZeilen, for a block
+// of that many lines more that is to stay together: true when they do not fit as well, unless the
+// block would not fit below the header of a fresh page either.
+bool seiteVoll(const Drucklauf &lauf, int zusatzZeilen = 0);
+// Starts a new page when seiteVoll: ends the open line, prints the page number line at 0.66 W,
+// raises the page number and prints the header of the new page.
+void evtl_neue_druckseite(Drucklauf &lauf, int zusatzZeilen = 0);

@@ -24,6 +24,7 @@ public:
     void zeileEnde() override { ziel_.zeileEnde(); }
     void neueSeite() override { ziel_.neueSeite(); }
     bool dokumentEnde() override { return ziel_.dokumentEnde(); }
+    QString fehlerGrund() const override { return ziel_.fehlerGrund(); }
 
 protected:
     Druckflaeche &ziel_;

@@ -47,13 +47,24 @@ void befundzeile(Drucklauf &lauf, int zeile)
     const int b = lauf.daten.plan.aktbonus;
     Druckflaeche &f = lauf.flaeche;
 
+    // The region as typed, each of its lines ending at 2.8 U; it keeps a blank's width from the
+    // label. One too wide for that room goes on in further lines below, in its own column.
+    const QString label = QStringLiteral("Festzuschuss:");
+    const double rechts = static_cast<double>(3 * lauf.U - lauf.U / 5);
+    const QStringList region =
+        umbrochen(f, z.region, rechts - f.textBreite(label + u' '));
+    // The lines stay with their finding on one page.
+    if (region.size() > 1)
+        evtl_neue_druckseite(lauf, static_cast<int>(region.size() - 1));
+
     f.setX(0);
-    lauf.drucke(QStringLiteral("Festzuschuss:"));
-    // The region as typed, ending at 2.8 U; a long one runs into the label or past the margin.
-    const QString &region = z.region;
-    const float x = 3 * lauf.U - static_cast<float>(f.textBreite(region)) - lauf.U / 5;
-    f.setX(static_cast<double>(x));
-    lauf.drucke(region);
+    lauf.drucke(label);
+    const auto regionZeile = [&](const QString &text) {
+        f.setX(
+            static_cast<double>(3 * lauf.U - static_cast<float>(f.textBreite(text)) - lauf.U / 5));
+        lauf.drucke(text);
+    };
+    regionZeile(region.constFirst());
     lauf.spalte(3);
     lauf.druckeBis(z.befnr.trimmed() + QStringLiteral("  ") + z.beftext,
                    static_cast<double>(5 * lauf.U));
@@ -65,4 +76,10 @@ void befundzeile(Drucklauf &lauf, int zeile)
     lauf.spalte(7);
     lauf.drucke(betragFeld(z.summe[b], lauf.locale));
     lauf.zeileEnde();
+    // A region longer than a page breaks where the page ends.
+    for (const QString &weitere : region.sliced(1)) {
+        evtl_neue_druckseite(lauf);
+        regionZeile(weitere);
+        lauf.zeileEnde();
+    }
 }

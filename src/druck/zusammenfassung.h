@@ -11,5 +11,7 @@ void summenblock(Drucklauf &lauf);
 // " Werte (in EUR ) ..." with the chosen level in single quotes, then an empty line.
 void wertezeile(Drucklauf &lauf);
 // "Festzuschuss:", the region right-aligned to 2.8 U, the finding, count, single subsidy and row
-// sum of the chosen level; the line is ended.
+// sum of the chosen level; the line is ended. A region too wide for its room goes on in further
+// lines below, each right-aligned to 2.8 U; the lines start a new page together when this one
+// cannot hold them.
 void befundzeile(Drucklauf &lauf, int zeile);

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <bitset>
 
 namespace {
 
@@ -13,6 +14,7 @@ constexpr QStringView zahnzeichen = u"12345678UOK";
 // A token's number is held as a 16-bit whole number; a longer digit run names no tooth.
 constexpr int groessteTokenZahl = 32767;
 constexpr int keineZahl = -1;
+constexpr int hoechsterZahn = 48;
 
 bool istOberkieferZahn(int zahl)
 {
@@ -88,13 +90,17 @@ RegionErgebnis regionAuswerten(const QString &eingabe, const std::array<std::int
         if (kieferNehmen(t, u"UK"))
             untenGenannt = 1;
 
-        // A tooth named twice counts twice.
+        // A tooth named twice in one region is a typing slip: it counts once.
+        std::bitset<hoechsterZahn + 1> genannt;
         for (const QStringView token : QStringView(t).split(u' ', Qt::SkipEmptyParts)) {
             const int zahl = tokenZahl(token);
-            if (istOberkieferZahn(zahl))
-                ++oben;
-            else if (istUnterkieferZahn(zahl))
-                ++unten;
+            const bool oberkiefer = istOberkieferZahn(zahl);
+            if (!oberkiefer && !istUnterkieferZahn(zahl))
+                continue;
+            if (genannt.test(static_cast<std::size_t>(zahl)))
+                continue;
+            genannt.set(static_cast<std::size_t>(zahl));
+            ++(oberkiefer ? oben : unten);
         }
 
         std::int64_t gesamt = oben + unten;

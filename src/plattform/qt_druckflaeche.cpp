@@ -1,8 +1,11 @@
 #include "qt_druckflaeche.h"
 
+#include <QFile>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 namespace {
 constexpr double twipsProZoll = 1440.0;
@@ -17,6 +20,14 @@ QFont standardSchrift()
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPointSize(standardSchriftgroesse);
     return schrift;
+}
+
+// What CUPS answered to the last request of this thread when it refused it; empty when it did not.
+QString cupsAblehnung()
+{
+    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE
+        ? QString::fromUtf8(cupsLastErrorString())
+        : QString();
 }
 } // namespace
 
@@ -33,6 +44,11 @@ std::unique_ptr<QtDruckflaeche> QtDruckflaeche::standardDrucker(const QString &d
     // The job itself is begun with the first thing printed: a surface that is given up before
     // that sends nothing, not even an empty page.
     flaeche->m_bereit = !name.isEmpty() && flaeche->m_drucker->printerName() == name;
+    if (name.isEmpty())
+        flaeche->m_grund = QStringLiteral("Es ist kein Standarddrucker eingerichtet.");
+    else if (!flaeche->m_bereit)
+        flaeche->m_grund =
+            QStringLiteral("Der Standarddrucker „%1“ ist nicht ansprechbar.").arg(name);
     return flaeche;
 }
 
@@ -42,10 +58,20 @@ std::unique_ptr<QtDruckflaeche> QtDruckflaeche::pdfDatei(const QString &pfad)
     drucker->setOutputFormat(QPrinter::PdfFormat);
     drucker->setOutputFileName(pfad);
     drucker->setPageSize(QPageSize(QPageSize::A4));
+    // A PDF is printed later on whatever printer: at least 10 mm free on every side, more than a
+    // printer keeps for itself, so that none cuts anything off. 12 mm, as a face's letters may
+    // reach a little above the line the text is set on. The report divides the width within the
+    // margins into its columns as it does the printable width of a printer's page.
+    drucker->setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
     drucker->setDocName(QStringLiteral("Kalvomat"));
     std::unique_ptr<QtDruckflaeche> flaeche(new QtDruckflaeche(std::move(drucker)));
+    // QPrinter does not say why it cannot write a file; the system does, asked for the same.
+    QFile datei(pfad);
+    flaeche->m_bereit = !pfad.isEmpty() && datei.open(QIODevice::WriteOnly);
+    if (!pfad.isEmpty() && !flaeche->m_bereit)
+        flaeche->m_grund = datei.errorString();
+    datei.close();
     // Begun at once, so that a file that cannot be written shows in bereit().
-    flaeche->m_bereit = !pfad.isEmpty();
     flaeche->malerBereit();
     return flaeche;
 }
@@ -171,7 +197,23 @@ bool QtDruckflaeche::dokumentEnde()
     if (!malerBereit())
         return false;
     m_beendet = true;
+    // Qt hands the finished job to CUPS and does not look at the answer (a queue that takes no
+    // jobs loses it unseen); CUPS keeps it as the answer to this thread's last request. A question
+    // to CUPS just before clears what an earlier request left there.
+    const bool zuCups = m_drucker->outputFormat() == QPrinter::NativeFormat;
+    if (zuCups) {
+        cups_dest_t *ziel = cupsGetNamedDest(
+            CUPS_HTTP_DEFAULT, m_drucker->printerName().toLocal8Bit().constData(), nullptr);
+        cupsFreeDests(ziel ? 1 : 0, ziel);
+    }
     const bool beendet = m_maler.end();
-    return beendet && m_drucker->printerState() != QPrinter::Error
+    if (zuCups)
+        m_grund = cupsAblehnung();
+    return beendet && m_grund.isEmpty() && m_drucker->printerState() != QPrinter::Error
         && m_drucker->printerState() != QPrinter::Aborted;
+}
+
+QString QtDruckflaeche::fehlerGrund() const
+{
+    return m_grund;
 }

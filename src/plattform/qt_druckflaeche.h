@@ -21,7 +21,8 @@ public:
     // The system's default printer. Without one, bereit() is false and nothing is printed.
     static std::unique_ptr<QtDruckflaeche>
     standardDrucker(const QString &dokumentName = QStringLiteral("Kalvomat"));
-    // A PDF file at pfad (A4); bereit() is false when the file cannot be written.
+    // A PDF file at pfad (A4, 12 mm free on every side); bereit() is false when the file cannot
+    // be written.
     static std::unique_ptr<QtDruckflaeche> pdfDatei(const QString &pfad);
     // Name of the system's default printer; empty when there is none.
     static QString standardDruckerName();
@@ -43,6 +44,7 @@ public:
     void zeileEnde() override;
     void neueSeite() override;
     bool dokumentEnde() override;
+    QString fehlerGrund() const override;
 
     // Name of the printer the document goes to; empty for a PDF file.
     QString druckerName() const;
@@ -63,4 +65,5 @@ private:
     double m_y = 0.0;
     bool m_bereit = false;
     bool m_beendet = false; // after dokumentEnde nothing begins a second job
+    QString m_grund; // why it is not ready, or why the document failed
 };

@@ -1,7 +1,7 @@
 // Printing a plan through the real window onto a real CUPS queue. PDFSAVE keeps every job as the
-// PDF the program sent (scripts/drucker_einrichten.sh sets it up); the test makes it this
-// process's default printer through PRINTER and reads the job back with pdftotext -bbox.
-// keinDrucker runs in a process that reaches no CUPS server at all.
+// PDF the program sent, PDFABWEISEND refuses every job (scripts/drucker_einrichten.sh sets both
+// up); the test makes one of them this process's default printer through PRINTER and reads a job
+// back with pdftotext -bbox. keinDrucker runs in a process that reaches no CUPS server at all.
 
 #include "../plattform/pdfwoerter.h"
 #include "plattform/qt_druckflaeche.h"
@@ -17,16 +17,56 @@ class TstDruckE2e : public QObject
 
 private slots:
     void echterDrucker();
+    void langeRegionen();
+    void abgewiesen();
     void keinDrucker();
 };
+
+namespace {
+
+// The job of PDFSAVE that holds the word kennung, which the print run made after the jobs vorher.
+PdfInhalt auftrag(const QString &kennung, const QStringList &vorher)
+{
+    const QDir ablage(QStringLiteral("/var/spool/pdfsave"));
+    PdfInhalt pdf;
+    for (const QDeadlineTimer frist(30000); !pdf.wort(kennung) && !frist.hasExpired();
+         QTest::qWait(100))
+        for (const QString &name : ablage.entryList({"job-*.pdf"}, QDir::Files))
+            if (!vorher.contains(name) && !pdf.wort(kennung))
+                pdf = pdfWoerterLesen(ablage.filePath(name));
+    return pdf;
+}
+
+QStringList auftraege()
+{
+    return QDir(QStringLiteral("/var/spool/pdfsave")).entryList({"job-*.pdf"}, QDir::Files);
+}
+
+// Where words of a page cross each other or lie less than rand points from its edges; empty when
+// nowhere.
+QString ueberschneidung(const PdfInhalt &pdf, double rand)
+{
+    for (const PdfWort &a : pdf.woerter) {
+        if (a.xMin < rand || a.yMin < rand || a.xMax > pdf.seitenBreite - rand
+            || a.yMax > pdf.seitenHoehe - rand)
+            return a.text
+                + QStringLiteral(" outside, page %1 at %2 %3").arg(a.seite).arg(a.xMin).arg(a.yMin);
+        for (const PdfWort &b : pdf.woerter)
+            if (&a < &b && a.seite == b.seite && a.xMax - 0.01 > b.xMin && b.xMax - 0.01 > a.xMin
+                && a.yMax - 0.01 > b.yMin && b.yMax - 0.01 > a.yMin)
+                return a.text + " / " + b.text;
+    }
+    return {};
+}
+
+} // namespace
 
 void TstDruckE2e::echterDrucker()
 {
     QVERIFY2(QPrinterInfo::availablePrinterNames().contains("PDFSAVE"),
              "The print queue PDFSAVE is missing: run scripts/einrichten.sh test");
     qputenv("PRINTER", "PDFSAVE");
-    const QDir ablage(QStringLiteral("/var/spool/pdfsave"));
-    const QStringList vorher = ablage.entryList({"job-*.pdf"}, QDir::Files);
+    const QStringList vorher = auftraege();
     // Digits only: letters such as "ff" come back from the PDF as one ligature character.
     const QString kennung = QString::number(QRandomGenerator::global()->generate64());
 
@@ -42,12 +82,7 @@ void TstDruckE2e::echterDrucker()
     QVERIFY(!t.c("drkframe")->isVisible());
 
     // The new job with the mark.
-    PdfInhalt pdf;
-    for (const QDeadlineTimer frist(30000); !pdf.wort(kennung) && !frist.hasExpired();
-         QTest::qWait(100))
-        for (const QString &name : ablage.entryList({"job-*.pdf"}, QDir::Files))
-            if (!vorher.contains(name) && !pdf.wort(kennung))
-                pdf = pdfWoerterLesen(ablage.filePath(name));
+    PdfInhalt pdf = auftrag(kennung, vorher);
     QVERIFY2(pdf.wort(kennung), qPrintable("no job with the mark " + kennung + " " + pdf.fehler));
     QCOMPARE(pdf.seiten, 1);
     // Words in the order of the page: line by line from the top, each line from the left.
@@ -79,12 +114,65 @@ void TstDruckE2e::echterDrucker()
     // The region ends at 2.8 U.
     QVERIFY(pdf.wort("21") && qAbs(pdf.wort("21")->xMax - (rand + 2.8 * U)) < 1.5);
     QVERIFY(pdf.wort("210,18"));
-    // Nothing overprinted: no two words of one line share any part of their boxes.
-    for (const PdfWort &a : pdf.woerter)
-        for (const PdfWort &b : pdf.woerter)
-            QVERIFY2(&a >= &b || a.seite != b.seite || qAbs(a.yMin - b.yMin) >= 1
-                         || a.xMax - 0.01 <= b.xMin || b.xMax - 0.01 <= a.xMin,
-                     qPrintable(a.text + " / " + b.text));
+    // Nothing overprinted: no two words share any part of their boxes; all lie on the page.
+    QCOMPARE(ueberschneidung(pdf, 0), QString());
+}
+
+// 20 rows whose regions are too wide for their room, over two pages: every tooth stands in the
+// region's column, each line of it ends at 2.8 U, and no word crosses another.
+void TstDruckE2e::langeRegionen()
+{
+    qputenv("PRINTER", "PDFSAVE");
+    const QStringList vorher = auftraege();
+    const QString kennung = QString::number(QRandomGenerator::global()->generate64());
+    const QStringList regionen {"35 44 32 28 13 32 37 17 14 33 11 11 45", "14 15 16 17 24 25 26 27",
+                                "11 12 13 14 15 16 17 18 21 22 23 24 25 26 27 28 31 32 33 34 35"};
+    Testfenster t;
+    t.c<QLineEdit>("Patient")->setText(kennung);
+    QStringList zaehne;
+    for (int row = 0; row < PlanState::zeilen; ++row) {
+        t.tippeRegion(row, regionen[row % 3]);
+        t.listeKlick(2);
+        zaehne << regionen[row % 3].split(u' ');
+    }
+    t.klick(t.c("cmdDrucken"));
+    t.klick(t.c("cmdDruckwahl(5)")); // "BEMA+BEL je Befund"
+    const PdfInhalt pdf = auftrag(kennung, vorher);
+    QVERIFY2(pdf.wort(kennung), qPrintable("no job with the mark " + kennung + " " + pdf.fehler));
+    QVERIFY(pdf.seiten >= 2);
+    QCOMPARE(ueberschneidung(pdf, 0), QString());
+    const double breite = QtDruckflaeche::standardDrucker()->breite() / 20.0;
+    const double rand = (pdf.seitenBreite - breite) / 2, rechts = rand + 2.8 * breite / 10;
+    // Two digits left of the findings' column are teeth of a region; the last of a line ends at
+    // 2.8 U.
+    QStringList gedruckt;
+    QMap<std::pair<int, int>, double> zeilenEnde;
+    for (const PdfWort &w : pdf.woerter)
+        if (w.text.size() == 2 && w.text.toInt() > 0 && w.xMax < rechts + 1) {
+            gedruckt << w.text;
+            double &ende = zeilenEnde[{w.seite, qRound(w.yMin)}];
+            ende = std::max(ende, w.xMax);
+        }
+    std::sort(zaehne.begin(), zaehne.end());
+    std::sort(gedruckt.begin(), gedruckt.end());
+    QCOMPARE(gedruckt, zaehne);
+    for (const double ende : zeilenEnde)
+        QVERIFY2(qAbs(ende - rechts) < 1.5, qPrintable(QString::number(ende - rechts)));
+}
+
+// A queue that takes no jobs: the print run fails, and the question names what CUPS said.
+void TstDruckE2e::abgewiesen()
+{
+    QVERIFY2(QPrinterInfo::availablePrinterNames().contains("PDFABWEISEND"),
+             "The print queue PDFABWEISEND is missing: run scripts/einrichten.sh test");
+    qputenv("PRINTER", "PDFABWEISEND");
+    Testfenster t;
+    t.klick(t.c("cmdDrucken"));
+    t.klick(t.c("cmdDruckwahl(0)"));
+    QCOMPARE(t.gesagt.fragen,
+             QStringList {"Beim Drucken auf Ihren Drucker gab es Probleme.\n\nZiel „PDFABWEISEND“ "
+                          "akzeptiert keine Druckaufträge.\n\nMöchten Sie den Bericht stattdessen "
+                          "als PDF-Datei speichern?"});
 }
 
 void TstDruckE2e::keinDrucker()
@@ -93,16 +181,34 @@ void TstDruckE2e::keinDrucker()
     QVERIFY(QtDruckflaeche::standardDruckerName().isEmpty());
     Testfenster t;
     t.gesagt.antwort = true;
-    t.gesagt.pdfPfad = t.pfad("statt.pdf");
+    // First into a folder that is a file: the message gives the system's reason.
+    t.gesagt.pdfPfad = t.pfad("bef.txt/statt.pdf");
     t.tippeRegion(0, "11");
     t.listeKlick(2);
-    t.klick(t.c("cmdDrucken"));
-    t.klick(t.c("cmdDruckwahl(0)"));
-    QCOMPARE(t.gesagt.fragen.size(), 1);
-    QVERIFY(t.gesagt.fragen[0].startsWith("Beim Drucken auf Ihren Drucker gab es Probleme."));
-    QVERIFY(t.gesagt.meldungen.isEmpty());
+    QFile datei(t.gesagt.pdfPfad);
+    QVERIFY(!datei.open(QIODevice::WriteOnly) && !datei.errorString().isEmpty());
+    const QString frage = "Beim Drucken auf Ihren Drucker gab es Probleme.\n\nEs ist kein "
+                          "Standarddrucker eingerichtet.\n\nMöchten Sie den Bericht stattdessen "
+                          "als PDF-Datei speichern?";
+    for (int mal = 1; mal <= 2; ++mal) {
+        t.klick(t.c("cmdDrucken"));
+        t.klick(t.c("cmdDruckwahl(0)"));
+        QCOMPARE(t.gesagt.fragen, QStringList(mal, frage));
+        QCOMPARE(t.gesagt.meldungen,
+                 QStringList {"Die PDF-Datei „" + datei.fileName()
+                              + "“ konnte nicht geschrieben werden (" + datei.errorString()
+                              + ")."});
+        t.gesagt.pdfPfad = t.pfad("statt.pdf");
+    }
     const PdfInhalt pdf = pdfWoerterLesen(t.gesagt.pdfPfad);
     QVERIFY2(pdf.wort("Festzuschuss:") && pdf.wort("61,78"), qPrintable(pdf.fehler));
+    // At least 10 mm free on every side (12 mm margins); within them the columns of the printer's
+    // page.
+    const double rand = 12 * 72 / 25.4, U = (pdf.seitenBreite - 2 * rand) / 10;
+    QCOMPARE(ueberschneidung(pdf, 10 * 72 / 25.4), QString());
+    QVERIFY(qAbs(pdf.wort("Festzuschuss:")->xMin - rand) < 0.5);
+    QVERIFY(qAbs(pdf.wort("11")->xMax - (rand + 2.8 * U)) < 1.5);
+    QVERIFY(qAbs(pdf.wort("1.1")->xMin - (rand + 3 * U)) < 0.5);
 }
 
 QTEST_MAIN(TstDruckE2e)

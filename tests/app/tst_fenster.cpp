@@ -40,13 +40,15 @@ struct Oeffner : Seitenoeffner
     inline static QStringList geoeffnet;
 };
 
-// All pages of a recording, each line as "x:text|x:text" in column units; "-" when empty.
+// All pages of a recording, each line as "x:text|x:text" in column units; "-" when empty. A page
+// whose lines run past its foot says so.
 QString bericht(const Aufzeichnung &a)
 {
     QString aus;
     for (int s = 1; !a.eintraege().isEmpty() && s <= a.seiten(); ++s)
         aus += QStringLiteral("=== Seite %1\n").arg(s)
-            + a.seitenBild(s, a.breite() / 10).join(u'\n') + u'\n';
+            + a.seitenBild(s, a.breite() / 10).join(u'\n') + u'\n'
+            + (a.zeilenAnzahl(s) * a.metrik().zeilenHoehe > a.hoehe() ? "past the foot\n" : "");
     static const QRegularExpression uhr(R"(\|7:\d\d\.\d\d\.\d\d\|8:\d\d:\d\d)");
     return aus.isEmpty() ? QStringLiteral("-\n") : aus.replace(uhr, "|7:<Datum>|8:<Zeit>");
 }
@@ -60,8 +62,8 @@ QString verletzt(Main &w)
 {
     const PlanState &plan = w.editor().plan();
     const QLocale locale = geld::anzeigeLocale();
-    const auto text = [&w](const QString &name, int i) {
-        return control(w, QStringLiteral("%1(%2)").arg(name).arg(i))->property("text").toString();
+    const auto text = [&w](const QString &name, int i) { // the whole caption of a label
+        return control<Beschriftung>(w, QStringLiteral("%1(%2)").arg(name).arg(i))->caption();
     };
     for (int b = 0; b < 4; ++b) {
         Geld summe = 0;
@@ -180,6 +182,11 @@ void Spieler::zeile(const QString &z)
         QVERIFY(links == u"ja" ? datei.open(QIODevice::WriteOnly)
                                : !datei.exists() || datei.remove());
     } else if (befehl == u"browser") {
+        w();
+        QProcessEnvironment ohne; // PATH names a folder that does not exist
+        ohne.insert(QStringLiteral("PATH"), t->pfad("bin"));
+        if (links == u"keiner") // the desktop's own opener
+            w().setSeitenoeffner(std::make_unique<DesktopSeitenoeffner>(ohne));
         Oeffner::gelingt = false;
     } else if (befehl == u"klick") { // what the user does
         QWidget *c = ctl(links); // opens the window first

@@ -1,12 +1,19 @@
 // Plans kept in files, on the real window: saved with Strg+S and opened with Strg+O in a fresh
 // window, opened with a changed catalogue, damaged files, and a report as PDF with Strg+P.
 
+#include "app/beschriftung.h"
+#include "app/uebersetzung.h"
 #include "druck/aufzeichnung.h"
 #include "druck/weiterleitung.h"
 #include "testfenster.h"
 
 #include <QRadioButton>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 
@@ -36,9 +43,10 @@ struct Ablage : TestDialoge
 // What the window shows of the plan, one entry per row and per level.
 QStringList ansicht(Main &w)
 {
-    const auto text = [&w](const QString &name, int i = -1) {
-        const QString n = i < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(i);
-        return control(w, n)->property("text").toString();
+    const auto text = [&w](const QString &name, int i = -1) { // whole captions of labels
+        QWidget *c = control(w, i < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(i));
+        auto *l = qobject_cast<Beschriftung *>(c);
+        return l ? l->caption() : c->property("text").toString();
     };
     QStringList a {text("Patient")};
     for (int b = 0; b < 4; ++b)
@@ -86,6 +94,7 @@ private slots:
     void beschaedigteDatei_data();
     void beschaedigteDatei();
     void speichernScheitert();
+    void deutscheDialoge();
 };
 
 void TstPlanablage::rundreise_data()
@@ -207,6 +216,50 @@ void TstPlanablage::speichernScheitert()
     QCOMPARE(t.gesagt.meldungen.size(), 1);
     QVERIFY(t.gesagt.meldungen[0].startsWith(
         QStringLiteral("Der Plan konnte nicht in „%1“ gespeichert werden (").arg(a.pfad)));
+}
+
+// Qt's dialogs as the window opens them: the print failure's question, and the save dialog over
+// an existing file with the question before it is replaced. Each is answered once it is open.
+void TstPlanablage::deutscheDialoge()
+{
+    QVERIFY(qtTexteLaden(*qApp));
+    Testfenster t;
+    FensterDialoge d(&t.w());
+    QStringList gesehen;
+    const auto texte = [&](QWidget *w) {
+        for (auto *l : w->findChildren<QLabel *>())
+            gesehen << l->text();
+        for (auto *k : w->findChildren<QPushButton *>())
+            gesehen << k->text() + (k->isDefault() ? QStringLiteral(" (Vorgabe)") : QString());
+    };
+    QTimer::singleShot(0, [&] {
+        auto *box = static_cast<QMessageBox *>(QApplication::activeModalWidget());
+        texte(box);
+        box->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!d.frage(QStringLiteral("Drucken?")));
+    QCOMPARE(gesehen, QStringList({"", "Drucken?", "&Ja (Vorgabe)", "&Nein"}));
+    gesehen.clear();
+
+    QFile vorhanden(t.pfad(QStringLiteral("plan.kplan")));
+    QVERIFY(vorhanden.open(QIODevice::WriteOnly));
+    QTimer::singleShot(0, [&] {
+        auto *dialog = static_cast<QFileDialog *>(QApplication::activeModalWidget());
+        texte(dialog);
+        QTimer::singleShot(0, [&] {
+            auto *frage = static_cast<QMessageBox *>(QApplication::activeModalWidget());
+            texte(frage);
+            frage->defaultButton()->click();
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        dialog->reject();
+    });
+    QCOMPARE(d.planSpeicherort(QStringLiteral("plan.kplan")), QString());
+    QCOMPARE(gesehen,
+             QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern (Vorgabe)",
+                          "Abbrechen", "",
+                          "Die Datei plan.kplan existiert bereits.\nSoll sie überschrieben werden?",
+                          "&Ja", "&Nein (Vorgabe)"}));
 }
 
 QTEST_MAIN(TstPlanablage)

@@ -261,6 +261,11 @@ void TstKern::fall()
         QCOMPARE(g.plan ? planBild(*g.plan) : g.fehler, f[2]);
     } else if (art == u"editor") { // actions | the plan afterwards
         QCOMPARE(bearbeitet(f[2]), f[3]);
+    } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
+        const Aufzeichnung flaeche;
+        QCOMPARE(umbrochen(flaeche, f[2], f[3].toDouble() * flaeche.metrik().zeichenBreite)
+                     .join(u'/'),
+                 f[4]);
     } else if (art == u"katalog") {
         QFile datei(f[1]);
         QVERIFY(datei.open(QIODevice::ReadOnly));
