@@ -51,8 +51,7 @@ void befundzeile(Drucklauf &lauf, int zeile)
     // label. One too wide for that room goes on in further lines below, in its own column.
     const QString label = QStringLiteral("Festzuschuss:");
     const double rechts = static_cast<double>(3 * lauf.U - lauf.U / 5);
-    const QStringList region =
-        umbrochen(f, z.region, rechts - f.textBreite(label + u' '));
+    const QStringList region = umbrochen(f, z.region, rechts - f.textBreite(label + u' '));
     // The lines stay with their finding on one page.
     if (region.size() > 1)
         evtl_neue_druckseite(lauf, static_cast<int>(region.size() - 1));

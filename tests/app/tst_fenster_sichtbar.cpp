@@ -128,8 +128,9 @@ private slots:
         for (const QRegion &r : deckt)
             QVERIFY(r.isEmpty() || w.rect().contains(r.boundingRect()));
         const auto figuren =
-            labels(w, {"lblsumfest", "lblEigenanteil", "festsum", "eigenanteil", "lblBonus",
-                       "lblhead", "erg_anz", "erg_einfach", "erg_befsum", "lblbefund"});
+            labels(w,
+                   {"lblsumfest", "lblEigenanteil", "festsum", "eigenanteil", "lblBonus", "lblhead",
+                    "erg_anz", "erg_einfach", "erg_befsum", "lblbefund"});
         for (Beschriftung *l : figuren)
             QVERIFY2((QRegion(tinte(l, &w)) - sichtbar(l, &w, deckt)).isEmpty(),
                      qPrintable(l->accessibleDescription() + ": " + l->text()));

@@ -7,11 +7,11 @@
 #include "druck/weiterleitung.h"
 #include "testfenster.h"
 
-#include <QRadioButton>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
 

@@ -263,9 +263,9 @@ void TstKern::fall()
         QCOMPARE(bearbeitet(f[2]), f[3]);
     } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
         const Aufzeichnung flaeche;
-        QCOMPARE(umbrochen(flaeche, f[2], f[3].toDouble() * flaeche.metrik().zeichenBreite)
-                     .join(u'/'),
-                 f[4]);
+        QCOMPARE(
+            umbrochen(flaeche, f[2], f[3].toDouble() * flaeche.metrik().zeichenBreite).join(u'/'),
+            f[4]);
     } else if (art == u"katalog") {
         QFile datei(f[1]);
         QVERIFY(datei.open(QIODevice::ReadOnly));
