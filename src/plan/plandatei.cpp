@@ -44,7 +44,15 @@ bool text(const QJsonObject &o, const QString &name, QString &ziel)
     const QJsonValue v = o.value(name);
     if (!v.isString() || v.toString().size() > laengsterText)
         return false;
+    // JSON may name half of a surrogate pair alone ("\\uDDDD"); it has no UTF-8 form, so the plan
+    // would be saved as something else than it was read. It is read as the replacement character.
     ziel = v.toString();
+    for (qsizetype i = 0; i < ziel.size(); ++i) {
+        if (ziel[i].isHighSurrogate() && i + 1 < ziel.size() && ziel[i + 1].isLowSurrogate())
+            ++i;
+        else if (ziel[i].isSurrogate())
+            ziel[i] = QChar::ReplacementCharacter;
+    }
     return true;
 }
 
