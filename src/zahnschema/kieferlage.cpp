@@ -174,6 +174,16 @@ QList<int> sortiert(QList<int> zaehne)
     return zaehne;
 }
 
+QList<Luecke> sortiert(QList<Luecke> luecken)
+{
+    const auto erster = [](const Luecke &g) {
+        return *std::min_element(g.zaehne.begin(), g.zaehne.end());
+    };
+    std::sort(luecken.begin(), luecken.end(),
+              [&](const Luecke &a, const Luecke &b) { return erster(a) < erster(b); });
+    return luecken;
+}
+
 QString liste(const QList<int> &zaehne)
 {
     QStringList t;

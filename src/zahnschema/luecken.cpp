@@ -56,7 +56,7 @@ void brueckenBefund(const Kieferlage &l, const QString &nr, const QList<Luecke> 
 {
     QStringList teile, pfeiler, pruefen;
     QList<int> zaehne;
-    for (const Luecke &g : luecken) {
+    for (const Luecke &g : sortiert(luecken)) {
         teile << komma(g.zaehne);
         pfeiler << liste({g.vorn, g.hinten});
         zaehne += g.zaehne;

@@ -88,6 +88,7 @@ void einzelzahnBefunde(const Kieferlage &l, Kiefervorschlag &v);
 QString klasse1(Kuerzel k);
 
 QList<int> sortiert(QList<int> zaehne);
+QList<Luecke> sortiert(QList<Luecke> luecken); // by their lowest tooth
 // Texts, always in ascending order: "36", "35 und 37", "13, 14 und 15"; "35, 36".
 QString liste(const QList<int> &zaehne);
 QString komma(const QList<int> &zaehne);

@@ -151,7 +151,7 @@ Vorschlag vorschlagen(const Zahnschema &schema)
                                   .arg(komma(QSet<int>(kronen.begin(), kronen.end()).values()));
     if (!luecken.isEmpty()) {
         QStringList t;
-        for (const Luecke &g : luecken)
+        for (const Luecke &g : sortiert(luecken))
             t << komma(g.zaehne);
         vorschlag.hinweise << QStringLiteral("2.6 (disparallele Pfeilerzähne, Zuschlag je Lücke) "
                                              "ist aus dem Zahnschema nicht ablesbar – prüfen an "
