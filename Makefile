@@ -11,7 +11,7 @@ BUILD_BENCH ?= build-bench
 BUILD_FUZZ ?= build-fuzz
 BUILD_PAKET ?= build-paket
 FUZZ_SEKUNDEN ?= 300
-FUZZ_ZIELE := fuzz_katalog fuzz_zahlwert fuzz_region fuzz_plandatei
+FUZZ_ZIELE := fuzz_katalog fuzz_zahlwert fuzz_region fuzz_plandatei fuzz_zahnschema
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 ifeq ($(CI),true)
