@@ -98,7 +98,7 @@ Kieferlage kieferlage(const Zahnschema &schema, Kiefer k)
     // and nothing else is missing with it.
     const qsizetype n = l.bogen.size();
     QList<bool> offen(n, false);
-    for (std::size_t s = 0; s < 2; ++s) {
+    for (const std::size_t s : {0u, 1u}) {
         for (qsizetype schritt = 0; schritt < n; ++schritt) {
             const qsizetype i = s == 0 ? schritt : n - 1 - schritt;
             const int fdi = l.bogen[i];
@@ -138,17 +138,31 @@ Einstufung einstufen(const Kieferlage &l)
         e.stufe = Stufe::klasse4;
         return e;
     }
-    for (std::size_t s = 0; s < 2; ++s)
+    for (const std::size_t s : {0u, 1u})
         if (l.freiend[s])
             e.gruende << QStringLiteral("Freiendsituation %1 (fehlend: %2)")
                              .arg(seite(static_cast<int>(s)), komma(l.endstueck[s]));
     if (l.fehlend > 4)
         e.gruende << QStringLiteral("%1 fehlende Zähne (mehr als 4 je Kiefer)").arg(l.fehlend);
-    for (std::size_t s = 0; s < 2; ++s)
+    for (const std::size_t s : {0u, 1u})
         if (l.seitenzahn[s] > 3)
             e.gruende << QStringLiteral("%1 fehlende Zähne im Seitenzahngebiet %2 (mehr als 3)")
                              .arg(l.seitenzahn[s])
                              .arg(seite(static_cast<int>(s)));
+
+    // The limit of 3 per side comes from the law on bridges; that it decides the finding, and
+    // that a side is the teeth 4 to 7, is how Kalvomat reads it.
+    const bool nurSeite = !l.freiend[0] && !l.freiend[1] && l.fehlend <= 4 && !e.gruende.isEmpty();
+    for (const int s : {0, 1}) {
+        const int sieben = quadrant(l.kiefer, s) * 10 + 7;
+        const Zahnbefund b = l.schema->befund(sieben);
+        if (nurSeite && l.seitenzahn[static_cast<std::size_t>(s)] > 3)
+            e.pruefen << QStringLiteral("höchstens 3 fehlende Zähne im Seitenzahngebiet (Zähne 4 "
+                                        "bis 7) aus § 56 SGB V auf den Befund angewandt%1")
+                             .arg(b.ohneErsatz && ohneErsatzPasst(sieben, b.kuerzel)
+                                      ? QStringLiteral(", %1 ohne Ersatz mitgezählt").arg(sieben)
+                                      : QString());
+    }
 
     // Gaps separated by a single tooth form one bridge.
     for (const Luecke &g : l.luecken) {
@@ -199,6 +213,11 @@ QString komma(const QList<int> &zaehne)
     for (const int z : sortiert(zaehne))
         t << QString::number(z);
     return t.join(QStringLiteral(", "));
+}
+
+int quadrant(Kiefer k, int seite)
+{
+    return k == Kiefer::OK ? 1 + seite : 4 - seite;
 }
 
 QString seite(int s)

@@ -93,5 +93,6 @@ QList<Luecke> sortiert(QList<Luecke> luecken); // by their lowest tooth
 QString liste(const QList<int> &zaehne);
 QString komma(const QList<int> &zaehne);
 QString seite(int s); // "rechts", "links"
+int quadrant(Kiefer k, int seite); // 1 and 2 in the upper jaw, 4 and 3 in the lower
 bool imVerblendbereich(int fdi); // 15–25, 34–44
 QString verblendbereich(Kiefer k);

@@ -10,18 +10,15 @@ namespace {
 QList<int> teleskopAnker(const Kieferlage &l)
 {
     QList<int> anker;
-    const auto fehlt = [&l](qsizetype i) {
-        return i >= 0 && i < l.bogen.size() && l.art(l.bogen[i]) == Zahnart::fehlt;
-    };
+    const auto fehlt = [&l](qsizetype i) { return l.art(l.bogen.value(i)) == Zahnart::fehlt; };
     for (int s = 0; s < 2; ++s) {
-        const int quadrant = l.kiefer == Kiefer::OK ? 1 + s : 4 - s;
         const qsizetype weg = s == 0 ? -1 : 1; // away from the midline
         for (const int zahn : {3, 4}) {
-            const int fdi = quadrant * 10 + zahn;
+            const int fdi = quadrant(l.kiefer, s) * 10 + zahn;
             const qsizetype i = l.bogen.indexOf(fdi);
             const Kuerzel k = l.kuerzel(fdi);
             const bool traeger = l.natuerlich(fdi) && k != Kuerzel::r && k != Kuerzel::rw;
-            if (i >= 0 && traeger && fehlt(i + weg) && fehlt(i + 2 * weg)) {
+            if (traeger && fehlt(i + weg) && fehlt(i + 2 * weg)) {
                 anker << fdi;
                 break;
             }
@@ -94,12 +91,16 @@ void klasse3(const Kieferlage &l, const Einstufung &e, const QList<int> &anker, 
         return;
     }
     v.kronen += anker;
+    // A telescope anchor gets no crown finding beside it; its veneer is 4.7.
+    const QList<int> eins = mitKlasse1(l, anker);
     v.befund(QStringLiteral("3.2"), anker,
              QStringLiteral("Teleskopkronen auf dem endständigen Eckzahn oder ersten Prämolaren "
                             "beider Seiten: %1")
                  .arg(liste(anker)),
              QStringLiteral("Kombinationsversorgung mit Teleskopen angenommen (Geschiebe und Stege "
-                            "sind gleichartig); Indikation nach ZE-RL 35"));
+                            "sind gleichartig); Indikation nach ZE-RL 35")
+                 + (eins.isEmpty() ? QString()
+                                   : QStringLiteral("; an %1 statt 1.1 und 1.3").arg(liste(eins))));
     v.befund(QStringLiteral("4.7"), anker,
              QStringLiteral("Verblendung der Teleskopkronen im Verblendbereich (%1): %2")
                  .arg(verblendbereich(l.kiefer), liste(anker)));
@@ -143,8 +144,9 @@ void klasse4(const Kieferlage &l, Kiefervorschlag &v, QStringList &offen)
     const QString pruefen = deck
         ? QStringLiteral("Deckprothese: alle Restzähne als Anker angenommen, Teleskope, auf r und "
                          "rw Wurzelstiftkappen; das ist eine Auslegung")
-        : QStringLiteral("Kombinationsversorgung: Teleskope auf allen Restzähnen angenommen; "
-                         "ohne Notwendigkeit der Verankerung (ZE-RL 35) gilt Klasse 1");
+        : QStringLiteral("Kombinationsversorgung: alle Restzähne als Anker angenommen, Teleskope, "
+                         "auf r und rw Wurzelstiftkappen; ohne Notwendigkeit der Verankerung "
+                         "(ZE-RL 35) gilt Klasse 1");
     if (!teleskope.isEmpty())
         v.befund(QStringLiteral("4.6"), teleskope,
                  QStringLiteral("Teleskopkronen als Anker bei Restzahnbestand bis zu 3 Zähnen: %1")
@@ -162,23 +164,34 @@ void klasse4(const Kieferlage &l, Kiefervorschlag &v, QStringList &offen)
                  pruefen);
 }
 
-// Class 5: the loss of teeth is counted without wisdom teeth.
+// Class 5: the loss of teeth is counted without wisdom teeth, as for class 2.
 void klasse5(const Kieferlage &l, Kiefervorschlag &v)
 {
     const QString kiefer =
         l.kiefer == Kiefer::OK ? QStringLiteral("Oberkiefer") : QStringLiteral("Unterkiefer");
-    const int n = l.fehlend;
-    const QString nr = l.rest.isEmpty() ? QStringLiteral("5.4")
-        : n <= 4                        ? QStringLiteral("5.1")
-        : n <= 8                        ? QStringLiteral("5.2")
-                                        : QStringLiteral("5.3");
+    const auto nummer = [&l](qsizetype n) {
+        return l.rest.isEmpty() ? QStringLiteral("5.4")
+            : n <= 4            ? QStringLiteral("5.1")
+            : n <= 8            ? QStringLiteral("5.2")
+                                : QStringLiteral("5.3");
+    };
+    QList<int> achter;
+    for (const int z : l.bogen)
+        if (z % 10 == 8 && l.art(z) == Zahnart::fehlt)
+            achter << z;
+    const QString nr = nummer(l.fehlend);
+    const QString mitAchtern = nummer(l.fehlend + achter.size());
     v.haupt = v.befunde.size();
     v.befund(nr, l.ersetzen,
              l.rest.isEmpty() ? QStringLiteral("Interimsversorgung, zahnloser %1").arg(kiefer)
                               : QStringLiteral("Interimsversorgung, Lückengebiss nach Verlust von "
                                                "%1 Zähnen (ohne Weisheitszähne)")
-                                    .arg(n),
-             QStringLiteral("nur wenn eine endgültige Versorgung nicht sofort möglich ist"));
+                                    .arg(l.fehlend),
+             QStringLiteral("nur wenn eine endgültige Versorgung nicht sofort möglich ist")
+                 + (mitAchtern == nr ? QString()
+                                     : QStringLiteral("; mit den fehlenden Weisheitszähnen (%1) "
+                                                      "wäre es %2")
+                                           .arg(komma(achter), mitAchtern)));
 }
 
 } // namespace

@@ -55,9 +55,40 @@ QStringList siebenerPruefen(const Kieferlage &l, const Einstufung &e)
 QString mitKuerzel(const Zahnschema &s, const QList<int> &zaehne)
 {
     QStringList t;
-    for (const int z : zaehne)
+    for (const int z : sortiert(zaehne))
         t << QStringLiteral("%1 %2").arg(QString::number(z), kuerzelText(s.befund(z).kuerzel));
     return t.join(QStringLiteral(", "));
+}
+
+// Teeth to be extracted count as missing: the plan replaces them.
+QStringList entfernenPruefen(const Kieferlage &l)
+{
+    QList<int> zaehne;
+    for (const int z : l.bogen)
+        if (l.kuerzel(z) == Kuerzel::x || l.kuerzel(z) == Kuerzel::ix)
+            zaehne << z;
+    if (zaehne.isEmpty())
+        return {};
+    return {QStringLiteral("zu entfernende Zähne als fehlend gezählt: %1")
+                .arg(mitKuerzel(*l.schema, zaehne))};
+}
+
+// A tooth of a working removable denture counts as present. Named where counting it as missing
+// would give the jaw another gap situation.
+QStringList ersetztPruefen(const Kieferlage &l, const Einstufung &e)
+{
+    Zahnschema anders = *l.schema;
+    QList<int> ersetzt;
+    for (const int z : l.bogen)
+        if (l.kuerzel(z) == Kuerzel::e) {
+            ersetzt << z;
+            anders.setzen(z, {Kuerzel::f});
+        }
+    if (ersetzt.isEmpty() || einstufen(kieferlage(anders, l.kiefer)).stufe == e.stufe)
+        return {};
+    return {QStringLiteral("Zähne einer vorhandenen Prothese (%1) als vorhanden gezählt; als "
+                           "fehlend ergäben sie eine andere Lückensituation")
+                .arg(mitKuerzel(*l.schema, ersetzt))};
 }
 
 // Notes on codes for which no finding of this proposal stands.
@@ -125,13 +156,17 @@ Vorschlag vorschlagen(const Zahnschema &schema)
         v.kiefer = k;
         kieferBefunde(l, e, v);
         if (e.stufe != Stufe::keine)
-            v.kieferPruefen +=
-                restPruefen(l, schema.versorgung(k) == Versorgung::interim) + siebenerPruefen(l, e);
-        if (v.haupt >= 0 && !v.kieferPruefen.isEmpty()) {
-            QStringList p = v.kieferPruefen;
-            if (!v.befunde[v.haupt].pruefen.isEmpty())
-                p.prepend(v.befunde[v.haupt].pruefen);
+            v.kieferPruefen += restPruefen(l, schema.versorgung(k) == Versorgung::interim)
+                + siebenerPruefen(l, e) + entfernenPruefen(l);
+        v.kieferPruefen += ersetztPruefen(l, e);
+        // The open points of the jaw go with its finding of the gap class, or into a note.
+        if (v.haupt >= 0) {
+            QStringList p = QStringList(v.befunde[v.haupt].pruefen) + v.kieferPruefen;
+            p.removeAll(QString());
             v.befunde[v.haupt].pruefen = p.join(QStringLiteral("; "));
+        } else if (!v.kieferPruefen.isEmpty()) {
+            v.hinweise << kieferText(k) + QStringLiteral(": ")
+                    + v.kieferPruefen.join(QStringLiteral("; "));
         }
         einzelzahnBefunde(l, v);
         std::stable_sort(v.befunde.begin(), v.befunde.end(),

@@ -118,8 +118,8 @@ const std::array<int, 32> &Zahnschema::alleZaehne()
 {
     static const std::array<int, 32> zaehne = [] {
         std::array<int, 32> z {};
-        for (int i = 0; i < 32; ++i)
-            z[static_cast<std::size_t>(i)] = (i / 8 + 1) * 10 + i % 8 + 1;
+        for (std::size_t i = 0; i < z.size(); ++i)
+            z[i] = static_cast<int>(i / 8 + 1) * 10 + static_cast<int>(i % 8) + 1;
         return z;
     }();
     return zaehne;

@@ -1,5 +1,7 @@
 #include "zahnschema/zahnschema_text.h"
 
+#include <QHash>
+
 namespace {
 
 const QString ohneErsatzWort = QStringLiteral("ohne-ersatz");
@@ -37,7 +39,7 @@ public:
 
 private:
     int zeile_ = 0;
-    std::array<int, 49> zahnZeile_ {}; // the line where a tooth was named, by its number
+    QHash<int, int> zahnZeile_; // the line where a tooth was named, by its number
     std::array<int, 2> kieferZeile_ {};
 
     void fehler(const Wort &w, const QString &text)
@@ -82,7 +84,7 @@ private:
                            : QStringLiteral("weder eine Zahnnummer noch OK oder UK"));
             return;
         }
-        int &schon = zahnZeile_[static_cast<std::size_t>(fdi)];
+        int &schon = zahnZeile_[fdi];
         if (schon > 0) {
             fehler(w[0], QStringLiteral("Zahn %1 steht schon in Zeile %2").arg(fdi).arg(schon));
             return;
@@ -143,12 +145,12 @@ GelesenesZahnschema zahnschemaLesen(QStringView text)
     for (qsizetype z = 0; z < zeilen.size(); ++z) {
         const QString &zeile = zeilen[z];
         QList<Wort> eintrag;
-        Wort wort {0, {}};
+        QString wort;
         int nr = 0;
         const auto wortEnde = [&] {
-            if (!wort.text.isEmpty())
-                eintrag.append({++nr, wort.text});
-            wort.text.clear();
+            if (!wort.isEmpty())
+                eintrag.append({++nr, wort});
+            wort.clear();
         };
         const auto eintragEnde = [&] {
             wortEnde();
@@ -164,7 +166,7 @@ GelesenesZahnschema zahnschemaLesen(QStringView text)
             else if (c.isSpace())
                 wortEnde();
             else
-                wort.text += c;
+                wort += c;
         }
         eintragEnde();
     }

@@ -1,11 +1,13 @@
 // The dental chart on the case tables beside this file: vorschlag.txt (a chart and the findings
-// it gives) and lesen.txt (a text and what the reader makes of it); and every code on every
-// tooth through the text format and back.
+// it gives) and lesen.txt (a text and what the reader makes of it); the charts in ausgaben/ with
+// their whole proposal as text and JSON; and every code on every tooth through the text format
+// and back.
 
 #include "../faelle.h"
-#include "zahnschema/vorschlag.h"
+#include "zahnschema/vorschlag_ausgabe.h"
 #include "zahnschema/zahnschema_text.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace {
@@ -60,6 +62,8 @@ private Q_SLOTS:
     void vorschlag();
     void lesen_data() { zeilenAus(QStringLiteral("lesen.txt")); }
     void lesen();
+    void ausgabe_data();
+    void ausgabe();
     void rundweg();
 };
 
@@ -91,6 +95,24 @@ void TstZahnschema::lesen()
     for (const Lesefehler &e : g.fehler)
         fehler << alsText(e);
     QCOMPARE(g.fehler.isEmpty() ? zahnschemaText(g.schema) : fehler.join(u'\n'), f[2]);
+}
+
+void TstZahnschema::ausgabe_data()
+{
+    QTest::addColumn<QString>("pfad");
+    const QDir ordner(QStringLiteral(KALVOMAT_TESTS "/zahnschema/ausgaben"));
+    for (const QString &name : ordner.entryList({QStringLiteral("*.txt")}))
+        QTest::newRow(qPrintable(name)) << ordner.filePath(name);
+}
+
+void TstZahnschema::ausgabe()
+{
+    QFETCH(QString, pfad);
+    const GelesenesZahnschema g = zahnschemaLesen(dateiText(pfad));
+    QVERIFY(g.fehler.isEmpty());
+    const Vorschlag v = vorschlagen(g.schema);
+    const QString ist = vorschlagAlsText(v) + vorschlagAlsJson(v);
+    QCOMPARE(ist, erwartet(pfad.chopped(4) + QStringLiteral(".erwartet"), ist));
 }
 
 // The written text reads back as the same chart; answers that do not fit are not written.
