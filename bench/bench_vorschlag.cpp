@@ -78,10 +78,11 @@ int main(int argc, char **argv)
         {"jeder Zahn mit Kürzel", schema(voll)},
     };
     Tabelle t({"Fall", "Median µs", "langsamster Batch µs"});
-    for (const auto &[name, s] : faelle) {
+    for (const auto &fall : faelle) {
+        const Zahnschema &s = fall.second;
         const auto [m, max] =
             messen(batches, jeBatch, [&s](int) { senke = senke + vorschlagen(s).befunde.size(); });
-        t.zeile({name, zahl(m), zahl(max)});
+        t.zeile({fall.first, zahl(m), zahl(max)});
     }
     const auto [mz, maxz] = messen(batches, jeBatch, [&](int i) {
         senke = senke + vorschlagen(zufaellige[static_cast<std::size_t>(i) % 1000]).befunde.size();
