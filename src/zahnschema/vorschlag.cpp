@@ -31,11 +31,11 @@ QStringList siebenerPruefen(const Kieferlage &l, const Einstufung &e)
         return {};
     Zahnschema anders = *l.schema;
     QStringList siebener, angaben;
-    for (std::size_t s = 0; s < 2; ++s) {
-        const QList<int> &ende = l.endstueck[s];
-        if (!l.freiend[s] || ende.size() != 1 || ende[0] % 10 != 7)
+    for (const QList<int> &ende : l.endstueck) {
+        // A free end of the 7 alone: an unneeded 7 makes none, any other tooth one anyway.
+        Zahnbefund b = anders.befund(ende.value(0));
+        if (ende.size() != 1 || ende[0] % 10 != 7 || b.ohneErsatz)
             continue;
-        Zahnbefund b = anders.befund(ende[0]);
         b.ohneErsatz = true;
         anders.setzen(ende[0], b);
         siebener << QString::number(ende[0]);

@@ -1,5 +1,8 @@
 #include "zahnschema/vorschlag_ausgabe.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace {
 
 QString region(const VorgeschlagenerBefund &b)
@@ -12,18 +15,11 @@ QString region(const VorgeschlagenerBefund &b)
     return t.join(u' ');
 }
 
+// A JSON string as Qt writes it: quotes, backslashes and control characters escaped.
 QString jsonText(const QString &s)
 {
-    QString aus = QStringLiteral("\"");
-    for (const QChar c : s) {
-        if (c == u'"' || c == u'\\')
-            aus += u'\\' + QString(c);
-        else if (c.unicode() < 0x20)
-            aus += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            aus += c;
-    }
-    return aus + u'"';
+    const QByteArray feld = QJsonDocument(QJsonArray {s}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(feld.sliced(1, feld.size() - 2));
 }
 
 } // namespace

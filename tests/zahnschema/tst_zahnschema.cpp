@@ -118,7 +118,8 @@ void TstZahnschema::ausgabe()
 // The written text reads back as the same chart; answers that do not fit are not written.
 void TstZahnschema::rundweg()
 {
-    for (const int fdi : Zahnschema::alleZaehne())
+    for (const int fdi : Zahnschema::alleZaehne()) {
+        QCOMPARE(Zahnschema::bogen(Zahnschema::kieferVon(fdi)).count(fdi), 1);
         for (int k = 0; k < anzahlKuerzel; ++k) {
             Zahnschema s;
             QVERIFY(s.setzen(fdi, {static_cast<Kuerzel>(k), true, true}));
@@ -130,6 +131,7 @@ void TstZahnschema::rundweg()
             QVERIFY(g.schema.befund(fdi).kuerzel == s.befund(fdi).kuerzel);
             QVERIFY(g.schema.versorgung(Kiefer::UK) == s.versorgung(Kiefer::UK));
         }
+    }
     QVERIFY(!Zahnschema().setzen(19, {Kuerzel::f}));
     QVERIFY(Zahnschema().befund(19) == Zahnbefund {});
 }
