@@ -1,11 +1,12 @@
-// The chart reader and the proposal. An even first byte makes the rest chart text for the
-// reader, whose chart (when read without error) goes on to the proposal; an odd one makes the
-// rest a chart: a byte per tooth 11 … 48 (code in the low five bits, the two answers in the
-// next two), then the care of OK and UK.
-// Every proposal: its teeth exist and lie in the finding's jaw, ascending; every count is at
-// least 1; the findings come by jaw and number, one per number and jaw; no tooth that borders a
-// gap of 2.1 to 2.5 gets 1.1 or 1.3; the same chart gives the same proposal. Every chart
-// written as text reads back without error as the same text.
+// The chart reader and the proposal (fuzz_zahnschema.optionen keeps inputs at 4 KiB: a chart
+// of every tooth is under 1 KiB, and longer texts only slow the search down). An even first byte
+// makes the rest chart text for the reader, whose chart (when read without error) goes on to the
+// proposal; an odd one makes the rest a chart: a byte per tooth 11 … 48 (code in the low five bits,
+// the two answers in the next two), then the care of OK and UK. Every proposal: its teeth exist and
+// lie in the finding's jaw, ascending; every count is at least 1; the findings come by jaw and
+// number, one per number and jaw; no tooth that borders a gap of 2.1 to 2.5 gets 1.1 or 1.3; the
+// same chart gives the same proposal. Every chart written as text reads back without error as the
+// same text.
 
 #include "pruefe.h"
 #include "zahnschema/vorschlag.h"

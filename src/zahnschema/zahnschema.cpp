@@ -137,13 +137,19 @@ Kiefer Zahnschema::kieferVon(int fdi)
 
 QList<int> Zahnschema::bogen(Kiefer k)
 {
-    const int rechts = k == Kiefer::OK ? 10 : 40, links = k == Kiefer::OK ? 20 : 30;
-    QList<int> b;
-    for (int z = 8; z >= 1; --z)
-        b.append(rechts + z);
-    for (int z = 1; z <= 8; ++z)
-        b.append(links + z);
-    return b;
+    static const std::array<QList<int>, 2> boegen = [] {
+        std::array<QList<int>, 2> b;
+        for (int z = 8; z >= 1; --z) {
+            b[0] << 10 + z;
+            b[1] << 40 + z;
+        }
+        for (int z = 1; z <= 8; ++z) {
+            b[0] << 20 + z;
+            b[1] << 30 + z;
+        }
+        return b;
+    }();
+    return boegen[static_cast<std::size_t>(k)];
 }
 
 Zahnbefund Zahnschema::befund(int fdi) const

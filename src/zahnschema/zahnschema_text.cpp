@@ -13,12 +13,15 @@ struct Wort
     QString text;
 };
 
-QString kuerzelListe()
+const QString &kuerzelListe()
 {
-    QStringList l;
-    for (int i = 1; i < anzahlKuerzel; ++i)
-        l << kuerzelText(static_cast<Kuerzel>(i));
-    return l.join(QStringLiteral(", "));
+    static const QString liste = [] {
+        QStringList l;
+        for (int i = 1; i < anzahlKuerzel; ++i)
+            l << kuerzelText(static_cast<Kuerzel>(i));
+        return l.join(QStringLiteral(", "));
+    }();
+    return liste;
 }
 
 // Reads the entries one by one and remembers where each tooth and jaw was named.

@@ -132,6 +132,9 @@ void TstZahnschema::rundweg()
             QVERIFY(g.schema.versorgung(Kiefer::UK) == s.versorgung(Kiefer::UK));
         }
     }
+    QVERIFY(nummerVor(QStringLiteral("2.7"), QStringLiteral("2.10")));
+    QVERIFY(!nummerVor(QStringLiteral("2.10"), QStringLiteral("2.7")));
+    QVERIFY(!nummerVor(QStringLiteral("2.1"), QStringLiteral("2.1")));
     QVERIFY(!Zahnschema().setzen(19, {Kuerzel::f}));
     QVERIFY(Zahnschema().befund(19) == Zahnbefund {});
 }
