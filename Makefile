@@ -12,7 +12,7 @@ BUILD_BENCH ?= build-bench
 BUILD_FUZZ ?= build-fuzz
 BUILD_PAKET ?= build-paket
 FUZZ_SEKUNDEN ?= 300
-FUZZ_ZIELE := fuzz_katalog fuzz_zahlwert fuzz_region fuzz_plandatei
+FUZZ_ZIELE := fuzz_katalog fuzz_zahlwert fuzz_region fuzz_plandatei fuzz_zahnschema
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 ifeq ($(CI),true)
@@ -67,10 +67,11 @@ fuzz-kurz:
 # Timings on a shared machine are noisy: every table shows medians over repeated runs.
 bench: setup
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DKALVOMAT_BENCH=ON $(CMAKE_ARGS)
-	cmake --build $(BUILD_BENCH) -j$(JOBS) --target bench_start bench_klick bench_bericht
+	cmake --build $(BUILD_BENCH) -j$(JOBS) --target bench_start bench_klick bench_bericht bench_vorschlag
 	$(BUILD_BENCH)/bench/bench_start
 	$(BUILD_BENCH)/bench/bench_klick
 	$(BUILD_BENCH)/bench/bench_bericht
+	$(BUILD_BENCH)/bench/bench_vorschlag
 
 # The package is built without the tests; "make package" in any Release build folder gives the same.
 paket: setup-test

@@ -34,8 +34,14 @@ for ziel in "$@"; do
     if [ -f "$hier/fuzz/$ziel.dict" ]; then
         woerter=(-dict="$hier/fuzz/$ziel.dict")
     fi
+    # A target's own options (fuzz/TARGET.optionen) come last and so win over the defaults.
+    optionen=()
+    if [ -f "$hier/fuzz/$ziel.optionen" ]; then
+        read -ra optionen <"$hier/fuzz/$ziel.optionen"
+    fi
     nice "$programm" "$korpus" "${woerter[@]}" -max_total_time="$sekunden" -timeout=10 \
-        -max_len=65536 -print_final_stats=1 -artifact_prefix="$funde/$ziel/" >"$protokoll" 2>&1
+        -max_len=65536 "${optionen[@]}" -print_final_stats=1 -artifact_prefix="$funde/$ziel/" \
+        >"$protokoll" 2>&1
     status=$?
     laeufe=$(sed -n 's/^stat::number_of_executed_units: *//p' "$protokoll" | tail -n 1)
     if [ "$status" -eq 0 ]; then

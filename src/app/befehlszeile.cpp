@@ -1,4 +1,5 @@
 #include "app/befehlszeile.h"
+#include "app/vorschlag_aufruf.h"
 
 #include "katalog/katalog.h"
 #include "katalog/pruefung.h"
@@ -18,7 +19,7 @@ constexpr int mitFehlern = 1;
 constexpr int nichtLesbar = 2;
 
 const QString hilfe = QStringLiteral(
-    "Aufruf: kalvomat [--pruefen [DATEI]] [--help] [--version]\n"
+    "Aufruf: kalvomat [--pruefen [DATEI]] [--vorschlag DATEI [--json]] [--help] [--version]\n"
     "\n"
     "Ohne Optionen öffnet Kalvomat sein Fenster und liest den Befundkatalog „bef.txt“, die\n"
     "Hilfe „hilfe.txt“ und die Abrechnungshinweise „Anmerk.txt“ aus dem Arbeitsordner.\n"
@@ -28,9 +29,30 @@ const QString hilfe = QStringLiteral(
     "                     so, wie Kalvomat ihn liest, und nennt jeden Fehler und Hinweis in\n"
     "                     einer Zeile mit Zeilennummer und Feld, am Ende die Zahl der Fehler\n"
     "                     und Hinweise. Öffnet kein Fenster.\n"
+    "  --vorschlag DATEI  schlägt die Festzuschuss-Befunde vor, die das Zahnschema in DATEI\n"
+    "                     ergibt (- liest die Standardeingabe): je Befund eine Zeile mit\n"
+    "                     Nummer, Anzahl, Zähnen, Begründung und was zu prüfen ist, danach\n"
+    "                     die Hinweise. Öffnet kein Fenster.\n"
+    "  --json             gibt den Vorschlag stattdessen als JSON aus.\n"
     "  -h, --help         zeigt diese Hilfe.\n"
     "  -v, --version      zeigt die Versionsnummer.\n"
     "\n"
+    "Das Zahnschema für --vorschlag ist UTF-8-Text, je Eintrag „ZAHN KÜRZEL [ANGABE …]“\n"
+    "oder „OK|UK VERSORGUNG“, getrennt durch Zeilenende, Komma oder Semikolon; # beginnt\n"
+    "einen Kommentar. Nicht genannte Zähne sind vorhanden und gesund. Beispiel:\n"
+    "\n"
+    "  16 f, 15 ww       # fehlender 16, zerstörter 15\n"
+    "  27 f ohne-ersatz  # fehlender 7er, braucht keinen Ersatz\n"
+    "  28 kein-anker     # 8er, nicht als Brückenanker verwendbar\n"
+    "  36 x              # nicht erhaltungswürdig\n"
+    "  UK bruecke        # geplante Versorgung: bruecke, modellguss, kombination,\n"
+    "                    # deckprothese oder interim\n"
+    "\n"
+    "Kürzel: a aw ab abw b bw e ew f ix k kw pw pkw r rw sk skw se sew st stw t tw t2w ur\n"
+    "ww x )( (auch i für sk und sw für skw).\n"
+    "\n"
+    "Rückgabewert von --vorschlag: 0 mit Vorschlag, 1 bei Fehlern im Zahnschema (jeder mit\n"
+    "Zeile und Wort), 2 wenn die Datei nicht gelesen werden kann.\n"
     "Rückgabewert von --pruefen: 0 ohne Fehler, 1 bei Fehlern, 2 wenn die Datei nicht\n"
     "gelesen werden kann.\n");
 
@@ -65,6 +87,8 @@ int pruefen(const QString &pfad, QTextStream &aus, QTextStream &err)
 
 std::optional<int> befehlszeile(int argc, char **argv)
 {
+    if (const auto code = vorschlagAufruf(argc, argv))
+        return code;
     QStringList argumente;
     bool fuerUns = false;
     const QStringList eigene = {QStringLiteral("--pruefen"), QStringLiteral("-h"),
