@@ -267,6 +267,10 @@ void TstKern::fall()
         QVERIFY(datei.open(QIODevice::ReadOnly));
         const plandatei::Gelesen g = plandatei::lesen(datei.readAll());
         QCOMPARE(g.plan ? planBild(*g.plan) : g.fehler, f[2]);
+        if (g.plan) // saved and read again, the plan is the same
+            QCOMPARE(
+                planBild(plandatei::lesen(plandatei::alsJson(*g.plan)).plan.value_or(PlanState {})),
+                f[2]);
     } else if (art == u"editor") { // actions | the plan afterwards
         QCOMPARE(bearbeitet(f[2]), f[3]);
     } else if (art == u"suche") { // search text | the list entries found
