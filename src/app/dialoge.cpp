@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 const QString planFilter = QStringLiteral("Kalvomat-Pläne (*.kplan);;Alle Dateien (*)");
@@ -24,10 +25,10 @@ bool FensterDialoge::frage(const QString &text)
         == QMessageBox::Yes;
 }
 
-QString FensterDialoge::pdfSpeicherort()
+QString FensterDialoge::pdfSpeicherort(const QString &vorschlag)
 {
     return QFileDialog::getSaveFileName(fenster_, QStringLiteral("Bericht als PDF speichern"),
-                                        QDir::current().filePath(QStringLiteral("Kalvomat.pdf")),
+                                        QDir::current().filePath(vorschlag),
                                         QStringLiteral("PDF-Dateien (*.pdf)"));
 }
 
@@ -43,6 +44,24 @@ QString FensterDialoge::planSpeicherort(const QString &vorschlag)
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
         ? dialog.selectedFiles().constFirst()
         : QString();
+}
+
+Dialoge::Sichern FensterDialoge::vorSchliessen(const QString &text)
+{
+    // Buttons named in German whatever translations are at hand; Escape and the box's close
+    // button cancel, Enter saves.
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kalvomat"), text, QMessageBox::NoButton,
+                    fenster_);
+    QPushButton *speichern = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+    QPushButton *verwerfen =
+        box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    QPushButton *abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(speichern);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+    return box.clickedButton() == speichern ? Sichern::speichern
+        : box.clickedButton() == verwerfen  ? Sichern::verwerfen
+                                            : Sichern::abbrechen;
 }
 
 QString FensterDialoge::planDatei()

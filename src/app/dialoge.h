@@ -10,11 +10,14 @@ class QWidget;
 class Dialoge
 {
 public:
+    enum class Sichern { speichern, verwerfen, abbrechen };
+
     virtual ~Dialoge() = default;
     virtual void meldung(const QString &text) = 0;
     virtual bool frage(const QString &text) = 0;
-    // A file name to save a report as PDF under; empty when the user cancels.
-    virtual QString pdfSpeicherort() = 0;
+    // A file name to save a report as PDF under, starting from the suggested name; empty when
+    // the user cancels.
+    virtual QString pdfSpeicherort(const QString &vorschlag) = 0;
     // The file to save the plan in, starting from the suggested name; empty when the user
     // cancels. The questions below answer "cancelled" unless a dialog set overrides them.
     virtual QString planSpeicherort(const QString &vorschlag)
@@ -24,6 +27,13 @@ public:
     }
     // The plan file to open; empty when the user cancels.
     virtual QString planDatei() { return QString(); }
+    // Before the window closes a plan that was not saved: "Speichern", "Verwerfen" or
+    // "Abbrechen" (which keeps the window open).
+    virtual Sichern vorSchliessen(const QString &text)
+    {
+        Q_UNUSED(text);
+        return Sichern::abbrechen;
+    }
 };
 
 // Real message boxes and the file dialog, centred on the window.
@@ -33,9 +43,10 @@ public:
     explicit FensterDialoge(QWidget *fenster) : fenster_(fenster) { }
     void meldung(const QString &text) override;
     bool frage(const QString &text) override;
-    QString pdfSpeicherort() override;
+    QString pdfSpeicherort(const QString &vorschlag) override;
     QString planSpeicherort(const QString &vorschlag) override;
     QString planDatei() override;
+    Sichern vorSchliessen(const QString &text) override;
 
 private:
     QWidget *fenster_;

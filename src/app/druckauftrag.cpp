@@ -36,7 +36,8 @@ void Druckauftrag::drucken(const DruckDaten &daten, const Katalog &katalog, Beri
 void Druckauftrag::alsPdf(const DruckDaten &daten, const Katalog &katalog, Berichtsart art,
                           Dialoge &dialoge)
 {
-    const QString pfad = dialoge.pdfSpeicherort();
+    const QString pfad = dialoge.pdfSpeicherort(pdfDateiname(
+        daten.plan.patient, daten.datum.isValid() ? daten.datum : QDate::currentDate(), art));
     if (pfad.isEmpty())
         return;
     const auto pdf = pdfFabrik_(pfad);

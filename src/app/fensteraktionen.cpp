@@ -63,6 +63,7 @@ void Main::cmdDrucken_Click()
 
 void Main::druckwahl_zeigen()
 {
+    druckwahlBeschriften();
     drkframe->setVisible(true);
     drkframe->raise();
     drkframe->setEnabled(true);
@@ -82,4 +83,16 @@ void Main::cmdDruckwahl_Click(int Index)
     }
     drkframe->setEnabled(false);
     drkframe->setVisible(false);
+}
+
+void Main::druckwahlBeschriften()
+{
+    // The title says where the report goes; a screen reader hears it with each button.
+    const QString wohin =
+        pdfWahl_ ? QStringLiteral("Als PDF speichern") : QStringLiteral("Drucken");
+    drkframe->setTitle(wohin);
+    for (int i = 0; i < 8; ++i)
+        cmdDruckwahl[i]->setAccessibleName(
+            i == 7 ? wohin + QStringLiteral(" abbrechen")
+                   : QStringLiteral("%1: %2").arg(wohin, cmdDruckwahl[i]->text()));
 }

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/befundliste.h"
+#include "app/befundsuche.h"
 #include "app/beschriftung.h"
 #include "app/dialoge.h"
 #include "app/knopf.h"
@@ -11,6 +12,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -253,6 +255,7 @@ void Main::controlsAnlegen()
     befwahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     befwahl->setTextElideMode(Qt::ElideNone);
     setzeGeometrie(befwahl, 0, 0, 1455, 840);
+    befundsuche = new Befundsuche(this);
 
     // Buttons at the right edge.
     cmdHilfe = knopf(this, QStringLiteral("Hilfe"), 10200, 3720, 615, 1095);
@@ -274,15 +277,16 @@ void Main::controlsAnlegen()
 
     drkframe = new QGroupBox(QStringLiteral("Drucken"), this);
     setzeGeometrie(drkframe, 4680, 3960, 5295, 6735);
-    const QString druckName[8] = {
-        QStringLiteral("nur Festzuschüsse"), QStringLiteral("BEMA je Befund"),
-        QStringLiteral("BEL je Befund"),     QStringLiteral("BEMA gesamt"),
-        QStringLiteral("BEL gesamt"),        QStringLiteral("BEMA+BEL je Befund"),
-        QStringLiteral("BEMA+BEL gesamt"),   QStringLiteral("Abbrechen")};
+    // A solid frame: the plan rows below do not show between its buttons.
+    drkframe->setAutoFillBackground(true);
     for (int i = 0; i < 8; ++i) {
         // The cancel button stands at the top; the seven kinds follow 720 twips apart.
         const int top = i == 7 ? 480 : 1680 + 720 * i;
-        cmdDruckwahl[i] = knopf(drkframe, druckName[i], 480, top, 1575, 495);
+        cmdDruckwahl[i] =
+            knopf(drkframe,
+                  i == 7 ? QStringLiteral("Abbrechen")
+                         : QString::fromUtf16(berichtsName[static_cast<std::size_t>(i)]),
+                  480, top, 1575, 495);
     }
     drkframe->setVisible(false);
     drkframe->setEnabled(false);
@@ -372,10 +376,7 @@ void Main::barrierefreiBenennen()
         QStringLiteral("Fenster für kleine Bildschirme nach oben oder unten schieben"));
     cmdDrucken->setAccessibleName(QStringLiteral("Drucken"));
     lblVelmar->setAccessibleName(QStringLiteral("Support-Seite öffnen"));
-    for (int i = 0; i < 8; ++i)
-        cmdDruckwahl[i]->setAccessibleName(
-            i == 7 ? QStringLiteral("Drucken abbrechen")
-                   : QStringLiteral("Drucken: %1").arg(cmdDruckwahl[i]->text()));
+    druckwahlBeschriften();
 }
 
 void Main::tabReihenfolgeSetzen()
@@ -400,6 +401,7 @@ void Main::ereignisseVerbinden()
         r->installEventFilter(this);
     befwahl->installEventFilter(this);
     befwahl->viewport()->installEventFilter(this);
+    connect(befundsuche, &Befundsuche::gewaehlt, this, &Main::befundsuche_Gewaehlt);
     for (int i = 0; i < PlanState::zeilen; ++i)
         for (auto *l : {erg_befund[i], erg_anz[i], erg_einfach[i], erg_befsum[i]})
             l->installEventFilter(this);
@@ -450,8 +452,9 @@ void Main::ereignisseVerbinden()
     connect(Patient, &QLineEdit::textChanged, this,
             [this](const QString &name) { editor_.patientEingeben(name); });
 
-    // Ctrl+Q ends the program, as in other desktop programs.
-    auto *ende = new QShortcut(QKeySequence::Quit, this);
+    // Ctrl+Q ends the program, as in other desktop programs, on every platform (the platform's
+    // own quit key is not Ctrl+Q everywhere); closing asks first for a plan not saved.
+    auto *ende = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(ende, &QShortcut::activated, this, &QWidget::close);
     aktionenAnlegen();
 }
@@ -505,6 +508,8 @@ bool Main::eventFilter(QObject *objekt, QEvent *ereignis)
             regio_lostfocus(i);
         else if (losgelassenDarueber(objekt, ereignis))
             regio_Click(i);
+        else if (typ == QEvent::KeyPress)
+            return regio_KeyDown(i, static_cast<QKeyEvent *>(ereignis));
         return false;
     }
     if (objekt == befwahl) {

@@ -9,11 +9,13 @@
 //                       handlers below (focus in/out, click, mouse down/up) with their Index;
 //  - form_load.cpp      the start-up: caption, placement, catalogue, layout of rows and sums,
 //                       help and rules texts;
-//  - planeingabe.cpp    plan entry: the handlers of region boxes, finding list, bonus levels and
-//                       result labels call the editor, and zeigen() shows what it changed;
+//  - planeingabe.cpp    plan entry: the handlers of region boxes, finding list, finding search,
+//                       bonus levels and result labels call the editor, and zeigen() shows what
+//                       it changed;
 //  - details.cpp        the finding's details and exclusion boxes, pressed to show more;
 //  - fensteraktionen.cpp  help/rules panels, screen toggle, support link, the print choice;
-//  - planablage.cpp     saving and opening plan files, reports as PDF files, the context menu.
+//  - planablage.cpp     saving and opening plan files, reports as PDF files, the context menu,
+//                       and the question before a plan that was not saved is closed.
 // The plan itself lives in the editor (plan/planeditor.h); the print run's surfaces and questions
 // in a Druckauftrag. Every control has an object name after its designed name ("regio(3)",
 // "cmdDrucken"), by which the tests find it like a user finds it on the screen.
@@ -27,11 +29,13 @@
 #include <functional>
 #include <memory>
 
+class Befundsuche;
 class Beschriftung;
 class Dialoge;
 class Druckflaeche;
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -64,6 +68,7 @@ public:
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
     void contextMenuEvent(QContextMenuEvent *ereignis) override;
+    void closeEvent(QCloseEvent *ereignis) override;
 
 private:
     // Start-up
@@ -80,6 +85,10 @@ private:
     void regio_GotFocus(int Index);
     void regio_lostfocus(int Index);
     void regio_auswerten(int row);
+    // Enter and Ctrl+Space open the finding search, Up and Down go to the row above or below;
+    // true when the key was one of these.
+    bool regio_KeyDown(int Index, const QKeyEvent *taste);
+    void befundsuche_Gewaehlt(int i);
     void zeile_waehlen(int Index, int Schritt);
     void befwahl_GotFocus(int Index);
     void befwahl_Click(int Index);
@@ -110,10 +119,12 @@ private:
     void cmdDrucken_Click();
     void druckwahl_zeigen();
     void cmdDruckwahl_Click(int Index);
+    void druckwahlBeschriften();
 
     // Plan files and PDF reports (Strg+S, Strg+O, Strg+P and the context menu)
     void aktionenAnlegen();
-    void plan_speichern();
+    // True when the plan was written; false when the user cancelled or writing failed.
+    bool plan_speichern();
     void plan_oeffnen();
     void pdf_wahl_zeigen();
 
@@ -157,6 +168,7 @@ private:
     std::array<Beschriftung *, PlanState::stufen> lblBonus {};
     std::array<QLineEdit *, PlanState::zeilen> regio {};
     QListWidget *befwahl = nullptr; // befwahl(0), the one element of its control array
+    Befundsuche *befundsuche = nullptr; // the popup of a region box, for the keyboard
     std::array<Beschriftung *, PlanState::zeilen> erg_befund {};
     std::array<Beschriftung *, PlanState::zeilen> erg_anz {};
     std::array<Beschriftung *, PlanState::zeilen> erg_einfach {};

@@ -8,6 +8,7 @@
 #include "plattform/textdatei.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QListWidget>
@@ -27,7 +28,7 @@ QString anzeigePfad(const QString &pfad)
 void Main::aktionenAnlegen()
 {
     // The menu shows the German key names after the tab; the keys themselves are the actions'.
-    auto aktion = [this](const QString &text, const QKeySequence &taste, void (Main::*tun)()) {
+    auto aktion = [this](const QString &text, const QKeySequence &taste, auto tun) {
         auto *a = new QAction(text, this);
         a->setShortcut(taste);
         a->setShortcutContext(Qt::WindowShortcut);
@@ -38,7 +39,7 @@ void Main::aktionenAnlegen()
     aktOeffnen = aktion(QStringLiteral("Öffnen …\tStrg+O"), QKeySequence(Qt::CTRL | Qt::Key_O),
                         &Main::plan_oeffnen);
     aktSpeichern = aktion(QStringLiteral("Speichern …\tStrg+S"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                          &Main::plan_speichern);
+                          [this] { plan_speichern(); });
     aktPdf = aktion(QStringLiteral("Als PDF speichern …\tStrg+P"),
                     QKeySequence(Qt::CTRL | Qt::Key_P), &Main::pdf_wahl_zeigen);
 }
@@ -52,11 +53,11 @@ void Main::contextMenuEvent(QContextMenuEvent *ereignis)
 
 void Main::pdf_wahl_zeigen()
 {
-    druckwahl_zeigen();
     pdfWahl_ = true;
+    druckwahl_zeigen();
 }
 
-void Main::plan_speichern()
+bool Main::plan_speichern()
 {
     // A region being typed is saved as it will count: evaluated as when its box is left.
     offeneRegionUebernehmen();
@@ -64,13 +65,40 @@ void Main::plan_speichern()
     const QString pfad =
         dialoge_->planSpeicherort(plandatei::dateiname(plan.patient, QDate::currentDate()));
     if (pfad.isEmpty())
-        return;
+        return false;
     const QString grund = dateiErsetzen(pfad, plandatei::alsJson(plan));
-    if (!grund.isEmpty())
+    if (!grund.isEmpty()) {
         dialoge_->meldung(QStringLiteral("Der Plan konnte nicht in „%1“ gespeichert werden "
                                          "(%2).\n\nEine vorhandene Datei dieses Namens ist "
                                          "unverändert.")
                               .arg(anzeigePfad(pfad), grund));
+        return false;
+    }
+    editor_.planGespeichert();
+    return true;
+}
+
+void Main::closeEvent(QCloseEvent *ereignis)
+{
+    // Strg+Q and the window's close button alike. A plan with findings that changed since it was
+    // saved or opened is not dropped without asking; one without findings holds nothing to keep.
+    offeneRegionUebernehmen();
+    bool schliessen = true;
+    if (editor_.ungesichert()) {
+        switch (dialoge_->vorSchliessen(
+            QStringLiteral("Der Plan wurde geändert und ist noch nicht gespeichert.\n\n"
+                           "Möchten Sie ihn speichern, bevor Kalvomat beendet wird?"))) {
+        case Dialoge::Sichern::speichern:
+            schliessen = plan_speichern();
+            break;
+        case Dialoge::Sichern::verwerfen:
+            break;
+        case Dialoge::Sichern::abbrechen:
+            schliessen = false;
+            break;
+        }
+    }
+    ereignis->setAccepted(schliessen);
 }
 
 void Main::plan_oeffnen()

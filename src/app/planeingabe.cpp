@@ -1,11 +1,13 @@
-// Plan entry: the handlers of region boxes, finding list, bonus levels and result labels hand the
-// user's action to the editor; zeigen() then shows what the action changed.
+// Plan entry: the handlers of region boxes, finding list, finding search, bonus levels and result
+// labels hand the user's action to the editor; zeigen() then shows what the action changed.
 
+#include "app/befundsuche.h"
 #include "app/beschriftung.h"
 #include "app/main_window.h"
 #include "app/twips.h"
 #include "plan/berechnung.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -59,6 +61,39 @@ void Main::regio_lostfocus(int Index)
 void Main::regio_auswerten(int row)
 {
     zeigen(editor_.regionEingeben(row, regio[row]->text()));
+}
+
+bool Main::regio_KeyDown(int Index, const QKeyEvent *taste)
+{
+    const int k = taste->key();
+    const auto mods = taste->modifiers() & ~Qt::KeypadModifier;
+    if (((k == Qt::Key_Return || k == Qt::Key_Enter) && mods == Qt::NoModifier)
+        || (k == Qt::Key_Space && mods == Qt::ControlModifier)) {
+        // The region typed counts from here, as when the box is left for the finding list: the
+        // search holds the focus until it closes, wherever the focus then goes.
+        regio_auswerten(Index);
+        befundsuche->oeffnen(editor_.katalog(), regio[Index], Index,
+                             editor_.plan().zeile[Index].befund);
+        return true;
+    }
+    // Up and Down go from box to box like Shift+Tab and Tab, and stop at the first and last row.
+    if ((k == Qt::Key_Up || k == Qt::Key_Down) && mods == Qt::NoModifier) {
+        const int ziel = Index + (k == Qt::Key_Down ? 1 : -1);
+        if (ziel >= 0 && ziel < PlanState::zeilen)
+            regio[ziel]->setFocus(k == Qt::Key_Down ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void Main::befundsuche_Gewaehlt(int i)
+{
+    // Taken as a click on entry i of the finding list takes it.
+    {
+        const QSignalBlocker still(befwahl);
+        befwahl->setCurrentRow(i);
+    }
+    befwahl_Click(0);
 }
 
 void Main::offeneRegionUebernehmen()

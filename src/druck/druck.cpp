@@ -5,6 +5,7 @@
 #include "druck/leistungslisten.h"
 #include "druck/zusammenfassung.h"
 #include "leistungen/leistarray.h"
+#include "plan/plandatei.h"
 
 bool druck(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalog, Berichtsart art,
            Leistarray &bemaTabelle, Leistarray &belTabelle)
@@ -58,4 +59,10 @@ bool druck(Druckflaeche &flaeche, const DruckDaten &daten, const Katalog &katalo
         sortierteBelSumme(lauf, belTabelle, !belVollstaendig);
 
     return flaeche.dokumentEnde();
+}
+
+QString pdfDateiname(const QString &patient, QDate datum, Berichtsart art)
+{
+    return plandatei::dateiname(
+        patient, datum, QString::fromUtf16(berichtsName[static_cast<std::size_t>(art)]), u"pdf");
 }

@@ -6,7 +6,10 @@
 #include "plan/plan_state.h"
 
 #include <QDate>
+#include <QString>
 #include <QTime>
+
+#include <array>
 
 class Druckflaeche;
 class Katalog;
@@ -30,6 +33,14 @@ enum class Berichtsart {
     bemaBelGesamt
 };
 inline constexpr int berichtsarten = 7;
+// Their names, as the buttons of the print choice show them.
+inline constexpr std::array<const char16_t *, berichtsarten> berichtsName = {
+    u"nur Festzuschüsse", u"BEMA je Befund",     u"BEL je Befund",  u"BEMA gesamt",
+    u"BEL gesamt",        u"BEMA+BEL je Befund", u"BEMA+BEL gesamt"};
+
+// The suggested name of a report's PDF file: the patient, the date and the kind of report, made
+// safe for a file name as the name of a plan file is.
+QString pdfDateiname(const QString &patient, QDate datum, Berichtsart art);
 
 // Prints the report and ends the document; false when the surface is not ready (then nothing is
 // drawn) or when ending the document failed.

@@ -129,18 +129,27 @@ QByteArray alsJson(const PlanState &plan)
 Gelesen lesen(const QByteArray &bytes)
 {
     if (bytes.size() > hoechsteGroesse)
-        return fehler(QStringLiteral("Die Datei ist größer als 1 MB und damit keine Plandatei."));
+        return fehler(
+            QStringLiteral("Die Datei ist größer als 1 MB und damit keine Kalvomat-Plandatei."));
     QByteArray json = bytes;
     if (json.startsWith("\xEF\xBB\xBF"))
         json.remove(0, 3);
+    if (json.trimmed().isEmpty())
+        return fehler(QStringLiteral("Die Datei ist leer."));
+    const QString keinPlan = QStringLiteral("Die Datei ist keine Kalvomat-Plandatei.");
     QJsonParseError fehlerStelle;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &fehlerStelle);
+    // A file that names the format is a plan that was damaged (cut short, its text changed);
+    // anything else (a picture, a letter, another program's data) is simply no plan.
     if (fehlerStelle.error != QJsonParseError::NoError)
-        return fehler(QStringLiteral("Die Datei ist keine gültige JSON-Datei (Fehler bei Byte %1).")
-                          .arg(fehlerStelle.offset));
+        return fehler(json.contains("\"" + formatName.toUtf8() + '"')
+                          ? QStringLiteral("Die Plandatei ist beschädigt: ab Byte %1 ist sie "
+                                           "unvollständig oder verändert.")
+                                .arg(fehlerStelle.offset)
+                          : keinPlan);
     const QJsonObject o = doc.object();
     if (!doc.isObject() || o.value(QStringLiteral("format")).toString() != formatName)
-        return fehler(QStringLiteral("Die Datei ist keine Plandatei von Kalvomat."));
+        return fehler(keinPlan);
 
     std::int64_t version = 0;
     if (!ganzeZahl(o.value(QStringLiteral("version")), 1, groessteZahl, version))
@@ -215,20 +224,26 @@ QStringList abweichungen(const PlanState &gespeichert, const PlanState &heute)
     return zeilen;
 }
 
-QString dateiname(const QString &patient, QDate datum)
+QString dateiname(const QString &patient, QDate datum, const QString &art, QStringView dateiendung)
 {
     // Letters (umlauts too), digits, '-' and '.' stay; every other run becomes one '_'.
     static const QRegularExpression anderes(QStringLiteral("[^\\w.-]+|_+"),
                                             QRegularExpression::UseUnicodePropertiesOption);
-    QString name = patient.left(80);
-    name.replace(anderes, QStringLiteral("_"));
-    while (name.startsWith(u'_') || name.startsWith(u'.'))
-        name.remove(0, 1);
-    while (name.endsWith(u'_') || name.endsWith(u'.'))
-        name.chop(1);
+    const auto sicher = [](QString name) {
+        name.replace(anderes, QStringLiteral("_"));
+        while (name.startsWith(u'_') || name.startsWith(u'.'))
+            name.remove(0, 1);
+        while (name.endsWith(u'_') || name.endsWith(u'.'))
+            name.chop(1);
+        return name;
+    };
+    QString name = sicher(patient.left(80));
     if (name.isEmpty())
         name = QStringLiteral("Plan");
-    return name + u'_' + datum.toString(Qt::ISODate) + u'.' + QString::fromUtf16(endung);
+    name += u'_' + datum.toString(Qt::ISODate);
+    if (!art.isEmpty())
+        name += u'_' + sicher(art);
+    return name + u'.' + dateiendung.toString();
 }
 
 } // namespace plandatei

@@ -51,7 +51,9 @@ int befundSuchen(const Katalog &katalog, const QString &befnr, const QString &be
 // German line per row: a finding the catalogue lacks, changed amounts, a changed count.
 QStringList abweichungen(const PlanState &gespeichert, const PlanState &heute);
 
-// The suggested file name: the patient's name made safe for a file name, the date, the ending.
-QString dateiname(const QString &patient, QDate datum);
+// The suggested file name: the patient's name made safe for a file name, the date, a kind such as
+// a report's (made safe alike, where given), the ending.
+QString dateiname(const QString &patient, QDate datum, const QString &art = QString(),
+                  QStringView dateiendung = endung);
 
 } // namespace plandatei

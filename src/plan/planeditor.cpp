@@ -6,6 +6,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -139,10 +140,28 @@ Aenderung Planeditor::planOeffnen(const PlanState &gespeichert, QStringList &abw
         zeilensummen(z);
     }
     berechne_Festsum(neu);
+    // The next finding goes into the first row without one; a full plan stays on its last row.
+    while (neu.aktzeile < PlanState::zeilen - 1 && neu.zeile[neu.aktzeile].hatBefund())
+        ++neu.aktzeile;
     abweichungen = plandatei::abweichungen(gespeichert, neu);
     Aenderung a = alles();
     a.vorher = plan_.aktzeile;
     plan_ = std::move(neu);
     gezeigt_ = 0;
+    planGespeichert();
     return a;
+}
+
+void Planeditor::planGespeichert()
+{
+    gesichert_ = plandatei::alsJson(plan_);
+}
+
+bool Planeditor::ungesichert() const
+{
+    // What the file holds decides: the current row is not saved, nor the count of a row without
+    // a finding, which the region box counts anew whenever it is left.
+    return std::any_of(plan_.zeile.begin(), plan_.zeile.end(),
+                       [](const Planzeile &z) { return z.hatBefund(); })
+        && plandatei::alsJson(plan_) != gesichert_;
 }

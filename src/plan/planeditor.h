@@ -9,6 +9,7 @@
 #include "katalog/katalog.h"
 #include "plan/plan_state.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 #include <bitset>
@@ -50,12 +51,20 @@ public:
     Aenderung zeileLeeren(int row);
     // Replaces the plan by a saved one, row by row with the finding of today's catalogue that has
     // the saved number and text (none where the catalogue lacks it), today's amounts and limits,
-    // and the count of the saved region. The current row is the first one. `abweichungen` gets
-    // one German line for each row that differs from the saved plan.
+    // and the count of the saved region. The current row is the first one without a finding (the
+    // last row when all have one), so that the next click on a finding overwrites nothing.
+    // `abweichungen` gets one German line for each row that differs from the saved plan.
     Aenderung planOeffnen(const PlanState &gespeichert, QStringList &abweichungen);
+
+    // The plan as it stands has been saved.
+    void planGespeichert();
+    // True when the plan holds a finding and would be saved otherwise than it was last saved or
+    // opened (never saved: always): ending the program now would lose work.
+    bool ungesichert() const;
 
 private:
     Katalog katalog_;
     PlanState plan_;
     int gezeigt_ = 0;
+    QByteArray gesichert_; // the plan file of the plan last saved or opened
 };

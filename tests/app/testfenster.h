@@ -17,7 +17,8 @@ struct Gesagt
 {
     QStringList meldungen, fragen;
     bool antwort = false; // to every question
-    QString pdfPfad;
+    Dialoge::Sichern sichern = Dialoge::Sichern::abbrechen; // before a plan not saved is closed
+    QString pdfPfad, planPfad, vorschlag; // the file dialogs' answers; the name suggested last
 };
 
 struct TestDialoge : Dialoge
@@ -25,7 +26,10 @@ struct TestDialoge : Dialoge
     explicit TestDialoge(Gesagt &gesagt) : g(gesagt) { }
     void meldung(const QString &text) override { g.meldungen << text; }
     bool frage(const QString &text) override { return g.fragen << text, g.antwort; }
-    QString pdfSpeicherort() override { return g.pdfPfad; }
+    QString pdfSpeicherort(const QString &v) override { return g.vorschlag = v, g.pdfPfad; }
+    QString planSpeicherort(const QString &v) override { return g.vorschlag = v, g.planPfad; }
+    QString planDatei() override { return g.planPfad; }
+    Sichern vorSchliessen(const QString &text) override { return g.fragen << text, g.sichern; }
     Gesagt &g;
 };
 

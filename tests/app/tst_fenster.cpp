@@ -13,7 +13,9 @@
 #include "plattform/browser.h"
 #include "testfenster.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -133,6 +135,7 @@ struct Spieler
         t->w().setPdfFabrik([this](const QString &) {
             pdf = Aufzeichnung();
             pdf.setBereit(pdfBereit);
+            rahmenSichtbar = t->c("drkframe")->isVisible();
             return std::make_unique<Weiterleitung>(pdf);
         });
         t->w().setSeitenoeffner(std::make_unique<Oeffner>());
@@ -175,6 +178,20 @@ void Spieler::zeile(const QString &z)
         w();
         t->gesagt.antwort = true;
         t->gesagt.pdfPfad = links == u"abgebrochen" ? QString() : t->pfad("plan.pdf");
+    } else if (befehl == u"plandatei") { // from testdata/plandateien, if it is there
+        w();
+        t->gesagt.planPfad = t->pfad(links);
+        QFile::copy(KALVOMAT_TESTDATA "/plandateien/" + links, t->gesagt.planPfad);
+    } else if (befehl == u"antwort") {
+        w();
+        t->gesagt.sichern = links == u"Speichern" ? Dialoge::Sichern::speichern
+            : links == u"Verwerfen"               ? Dialoge::Sichern::verwerfen
+                                                  : Dialoge::Sichern::abbrechen;
+    } else if (befehl == u"schliesse") { // the window's close button
+        w().windowHandle()->close();
+    } else if (befehl == u"schreibe") {
+        w();
+        QTest::keyClicks(QApplication::focusWidget(), links);
     } else if (befehl == u"seitenhoehe") {
         seite.hoehe = links.toDouble();
     } else if (befehl == u"supportseite") {
@@ -190,7 +207,11 @@ void Spieler::zeile(const QString &z)
         Oeffner::gelingt = false;
     } else if (befehl == u"klick") { // what the user does
         QWidget *c = ctl(links); // opens the window first
-        t->klick(c);
+        if (auto *l = qobject_cast<QListWidget *>(c); l && l->currentItem()) // on that entry
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                              l->visualItemRect(l->currentItem()).center());
+        else
+            t->klick(c);
     } else if (befehl == u"klickbei") { // on whatever lies on top at that point of the window
         const QPoint p(teile[0].toInt(), teile[1].toInt());
         if (QWidget *oben = w().childAt(p))
@@ -206,6 +227,7 @@ void Spieler::zeile(const QString &z)
         QTest::keyClicks(box, entschluesseln(links.section(u' ', n)));
     } else if (befehl == u"taste") {
         const QKeyCombination taste = QKeySequence::fromString(links)[0];
+        w();
         QTest::keyClick(QApplication::focusWidget(), taste.key(), taste.keyboardModifiers());
     } else if (befehl == u"druecke" || befehl == u"lasse") { // near the top left corner
         using Maus = void (*)(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int);
@@ -238,22 +260,36 @@ void Spieler::zeile(const QString &z)
         };
         QWidget *c = finde(w(), links) ? ctl(links) : &w();
         QFile f(t->pfad(links));
-        QStringList eintraege;
+        QStringList eintraege, gehoert;
         auto *liste = t->c<QListWidget>("befwahl(0)");
-        for (int i = 0; c == liste && i < liste->count(); ++i)
-            eintraege << liste->item(i)->text();
+        for (int i = 0;
+             qobject_cast<QListWidget *>(c) && i < static_cast<QListWidget *>(c)->count(); ++i)
+            eintraege << static_cast<QListWidget *>(c)->item(i)->text();
+        // A screen reader: the control's name, then its list entries, the selected one marked.
+        // Without an active reader Qt does not report changes of a list to its accessible cells:
+        // they are made anew here, as a reader that heard of the change would see them.
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(c)));
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+        for (int k = -1; k < a->childCount(); ++k)
+            if (QAccessibleInterface *e = k < 0 ? a : a->child(k);
+                k < 0 || e->role() == QAccessible::ListItem)
+                gehoert << e->text(QAccessible::Name) + (e->state().selected ? "*" : "");
         QString ist = befehl == u"zeigt"
-            ? (eintraege.isEmpty()
-                   ? c->property(qobject_cast<QPlainTextEdit *>(c) ? "plainText" : "text")
-                         .toString()
-                   : eintraege.join(" / "))
-            : befehl == u"tipp" ? c->toolTip()
+            ? (eintraege.isEmpty() ? c->property(qobject_cast<QPlainTextEdit *>(c)  ? "plainText"
+                                                     : qobject_cast<QGroupBox *>(c) ? "title"
+                                                                                    : "text")
+                                         .toString()
+                                   : eintraege.join(" / "))
+            : befehl == u"vorgelesen" ? gehoert.join(" / ")
+            : befehl == u"vorschlag"  ? t->gesagt.vorschlag
+            : befehl == u"tipp"       ? c->toolTip()
             : befehl == u"rahmen"
             ? (static_cast<QFrame *>(c)->frameShape() == QFrame::Box ? "ja" : "nein")
-            : befehl == u"sichtbar"    ? (c->isVisible() ? "ja" : "nein")
-            : befehl == u"hoehe"       ? QString::number(c->height() * twipsJePixel)
-            : befehl == u"oben"        ? name(w().childAt(c->geometry().center()))
-            : befehl == u"fokus"       ? name(QApplication::focusWidget())
+            : befehl == u"sichtbar" ? (c->isVisible() ? "ja" : "nein")
+            : befehl == u"hoehe"    ? QString::number(c->height() * twipsJePixel)
+            : befehl == u"oben"  ? name(QApplication::widgetAt(c->mapToGlobal(c->rect().center())))
+            : befehl == u"fokus" ? name(QApplication::focusWidget())
             : befehl == u"fensteroben" ? QString::number(w().y() * twipsJePixel)
             : befehl == u"titel"       ? w().windowTitle()
             : befehl == u"eintrag"     ? QString::number(liste->currentRow())
@@ -265,6 +301,7 @@ void Spieler::zeile(const QString &z)
             : befehl == u"gefragt"   ? t->gesagt.fragen.join(" // ")
                                      : "unknown command";
         ist.replace(t->ordner.path(), "<Ordner>")
+            .replace(QDate::currentDate().toString(Qt::ISODate), "<Heute>")
             .replace(QCoreApplication::applicationDirPath(), "<Programmordner>");
         QVERIFY2(ist == soll, qPrintable(z + "\n   is: " + ist));
     }

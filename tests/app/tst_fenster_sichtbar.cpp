@@ -99,6 +99,23 @@ private slots:
         QVERIFY(!liste->horizontalScrollBar()->isVisible());
     }
 
+    // The print choice is solid: what lies below it, the help or a full plan, does not show.
+    void druckwahlDeckt()
+    {
+        Testfenster t;
+        const auto bild = [&t] {
+            t.klick(t.c("cmdDrucken"));
+            const QImage b = t.w().grab(t.c("drkframe")->geometry()).toImage();
+            t.klick(t.c("cmdDruckwahl(7)"));
+            return b;
+        };
+        const QImage ueberHilfe = bild();
+        t.gesagt.planPfad = QStringLiteral(KALVOMAT_TESTDATA "/plandateien/voll.kplan");
+        QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(t.c<QLabel>("erg_befund(19)")->text(), QStringLiteral("1.1  Krone je Zahn"));
+        QCOMPARE(bild(), ueberHilfe);
+    }
+
     void ganzeFiguren_data()
     {
         QTest::addColumn<QString>("betraege"); // of one tooth at the four levels

@@ -181,9 +181,9 @@ void TstPlanablage::beschaedigteDatei_data()
     QTest::addColumn<QString>("datei");
     QTest::addColumn<QString>("grund");
     QTest::newRow("leer") << "leer.kplan"
-                          << "Die Datei ist keine gültige JSON-Datei (Fehler bei Byte 0).";
+                          << "Die Datei ist leer.";
     QTest::newRow("zu groß") << "zu_gross.kplan"
-                             << "Die Datei ist größer als 1 MB und damit keine Plandatei.";
+                             << "Die Datei ist größer als 1 MB und damit keine Kalvomat-Plandatei.";
     QTest::newRow("nicht da") << "gibt_es_nicht.kplan"
                               << "Die Datei ist nicht da oder nicht lesbar.";
 }

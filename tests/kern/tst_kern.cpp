@@ -7,6 +7,7 @@
 #include "druck/aufzeichnung.h"
 #include "druck/drucklauf.h"
 #include "katalog/katalog.h"
+#include "katalog/suche.h"
 #include "katalog/textzeilen.h"
 #include "katalog/zahlwert.h"
 #include "leistungen/leistarray.h"
@@ -86,14 +87,18 @@ QString planBild(const PlanState &p)
     return s + " = " + vier(p.festsumme);
 }
 
+Katalog testkatalog()
+{
+    return katalogAusZeilen(dateiText(KALVOMAT_TESTS "/app/kataloge/test.txt").split(u'\n'));
+}
+
 // The user's actions "region 3 11 12; befund 2; ..." on an editor with the window tests'
-// catalogue; the plan afterwards, the finding shown, what the last action changed and the rows a
-// plan opened last differs in.
+// catalogue; the plan afterwards, the finding shown, what the last action changed, the rows a
+// plan opened last differs in, and whether closing would lose work.
 QString bearbeitet(const QString &aktionen)
 {
     Planeditor e;
-    e.katalogSetzen(
-        katalogAusZeilen(dateiText(KALVOMAT_TESTS "/app/kataloge/test.txt").split(u'\n')));
+    e.katalogSetzen(testkatalog());
     Aenderung a;
     QStringList abweichungen;
     for (const QString &aktion : aktionen.split(QStringLiteral("; "))) {
@@ -111,6 +116,8 @@ QString bearbeitet(const QString &aktionen)
             a = e.zeileWaehlen(n);
         else if (was == u"leeren")
             a = e.zeileLeeren(n);
+        else if (was == u"gespeichert")
+            e.planGespeichert();
         else if (was == u"oeffnen")
             a = e.planOeffnen(
                 *plandatei::lesen(dateiText(KALVOMAT_TESTDATA "/plandateien/" + rest).toUtf8())
@@ -129,7 +136,8 @@ QString bearbeitet(const QString &aktionen)
     for (const QString &z : abweichungen)
         geaendert += u' ' + z.section(u':', 0, 0);
     return planBild(e.plan())
-        + QStringLiteral(" gezeigt %1 ändert %2").arg(e.gezeigt()).arg(geaendert);
+        + QStringLiteral(" gezeigt %1 ändert %2").arg(e.gezeigt()).arg(geaendert)
+        + (e.ungesichert() ? " ungesichert" : "");
 }
 
 // "0: 617800 741400 803100 1235600 x3; 19: ..." gives rows with four single amounts and a count.
@@ -259,6 +267,10 @@ void TstKern::fall()
         QVERIFY(datei.open(QIODevice::ReadOnly));
         const plandatei::Gelesen g = plandatei::lesen(datei.readAll());
         QCOMPARE(g.plan ? planBild(*g.plan) : g.fehler, f[2]);
+        if (g.plan) // saved and read again, the plan is the same
+            QCOMPARE(
+                planBild(plandatei::lesen(plandatei::alsJson(*g.plan)).plan.value_or(PlanState {})),
+                f[2]);
     } else if (art == u"editor") { // actions | the plan afterwards
         QCOMPARE(bearbeitet(f[2]), f[3]);
     } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
@@ -266,6 +278,14 @@ void TstKern::fall()
         QCOMPARE(
             umbrochen(flaeche, f[2], f[3].toDouble() * flaeche.metrik().zeichenBreite).join(u'/'),
             f[4]);
+    } else if (art == u"suche") { // search text | the list entries found
+        QStringList ist;
+        for (int i : befundeFinden(testkatalog(), f[2]))
+            ist << QString::number(i);
+        QCOMPARE(ist.join(u' '), f[3]);
+    } else if (art == u"dateiname") { // patient | date | kind | ending | name
+        QCOMPARE(plandatei::dateiname(f[2], QDate::fromString(f[3], Qt::ISODate), f[4], f[5]),
+                 f[6]);
     } else if (art == u"katalog") {
         QFile datei(f[1]);
         QVERIFY(datei.open(QIODevice::ReadOnly));
