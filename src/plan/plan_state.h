@@ -2,10 +2,12 @@
 
 // The plan the user builds: 20 rows, each with its region text, the finding assigned to it, the
 // finding's subsidies per bonus level, the row sums, the count and the count limits; the totals per
-// level; the patient, the chosen level and the current row. The window shows it; the plan file,
+// level; the patient, the chosen level and the current row; and the dental chart the findings
+// were taken from, kept with the plan. The window shows it; the plan file,
 // the report and the tests read it.
 
 #include "plan/geld.h"
+#include "zahnschema/zahnschema.h"
 
 #include <QString>
 
@@ -46,5 +48,6 @@ struct PlanState
     QString patient;
     int aktbonus = 0; // 0..3
     int aktzeile = 0; // 0..19: the row the next finding goes to
+    Zahnschema zahnschema;
     bool operator==(const PlanState &) const = default;
 };

@@ -1,6 +1,7 @@
 #include "plan/plandatei.h"
 
 #include "katalog/katalog.h"
+#include "zahnschema/zahnschema_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -122,7 +123,8 @@ QByteArray alsJson(const PlanState &plan)
                               {QStringLiteral("version"), formatVersion},
                               {QStringLiteral("patient"), plan.patient},
                               {QStringLiteral("bonusstufe"), plan.aktbonus},
-                              {QStringLiteral("zeilen"), zeilen}};
+                              {QStringLiteral("zeilen"), zeilen},
+                              {QStringLiteral("zahnschema"), zahnschemaText(plan.zahnschema)}};
     return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
 }
 
@@ -182,6 +184,18 @@ Gelesen lesen(const QByteArray &bytes)
         const QString grund = zeileLesen(liste.at(row), row + 1, plan.zeile[row]);
         if (!grund.isEmpty())
             return fehler(grund);
+    }
+    // Version 1 kept no chart; a file of version 2 without one has an empty chart.
+    if (version >= 2 && o.contains(QStringLiteral("zahnschema"))) {
+        QString schema;
+        if (!text(o, QStringLiteral("zahnschema"), schema))
+            return fehler(
+                QStringLiteral("Das Zahnschema ist kein Text bis %1 Zeichen.").arg(laengsterText));
+        const GelesenesZahnschema gelesen = zahnschemaLesen(schema);
+        if (!gelesen.fehler.isEmpty())
+            return fehler(QStringLiteral("Das Zahnschema ist fehlerhaft: ")
+                          + alsText(gelesen.fehler.first()));
+        plan.zahnschema = gelesen.schema;
     }
     return Gelesen {plan, QString()};
 }

@@ -25,11 +25,20 @@ void regionZaehlen(Planzeile &z, const QString &text)
     z.anzahl = r.anzahl;
 }
 
+// The next finding goes into the first row without one; a full plan stays on its last row.
+int ersteOhneBefund(const PlanState &plan)
+{
+    int row = 0;
+    while (row < PlanState::zeilen - 1 && plan.zeile[row].hatBefund())
+        ++row;
+    return row;
+}
+
 Aenderung alles()
 {
     Aenderung a;
     a.zeilen.set();
-    a.summen = a.stufe = a.aktzeile = a.details = a.patient = true;
+    a.summen = a.stufe = a.aktzeile = a.details = a.patient = a.zahnschema = true;
     return a;
 }
 
@@ -127,6 +136,7 @@ Aenderung Planeditor::planOeffnen(const PlanState &gespeichert, QStringList &abw
     PlanState neu;
     neu.patient = gespeichert.patient;
     neu.aktbonus = gespeichert.aktbonus;
+    neu.zahnschema = gespeichert.zahnschema;
     for (int row = 0; row < PlanState::zeilen; ++row) {
         const Planzeile &alt = gespeichert.zeile[row];
         Planzeile &z = neu.zeile[row];
@@ -140,15 +150,69 @@ Aenderung Planeditor::planOeffnen(const PlanState &gespeichert, QStringList &abw
         zeilensummen(z);
     }
     berechne_Festsum(neu);
-    // The next finding goes into the first row without one; a full plan stays on its last row.
-    while (neu.aktzeile < PlanState::zeilen - 1 && neu.zeile[neu.aktzeile].hatBefund())
-        ++neu.aktzeile;
+    neu.aktzeile = ersteOhneBefund(neu);
     abweichungen = plandatei::abweichungen(gespeichert, neu);
     Aenderung a = alles();
     a.vorher = plan_.aktzeile;
     plan_ = std::move(neu);
     gezeigt_ = 0;
     planGespeichert();
+    return a;
+}
+
+Aenderung Planeditor::zahnschemaEingeben(const Zahnschema &schema)
+{
+    plan_.zahnschema = schema;
+    Aenderung a;
+    a.zahnschema = true;
+    a.vorher = plan_.aktzeile;
+    return a;
+}
+
+Aenderung Planeditor::vorschlagUebernehmen(const Vorschlag &vorschlag, Uebernahmebericht &bericht)
+{
+    bericht = Uebernahmebericht {};
+    Aenderung a;
+    a.vorher = plan_.aktzeile;
+    QList<std::pair<const VorgeschlagenerBefund *, int>> befunde;
+    for (const VorgeschlagenerBefund &b : vorschlag.befunde) {
+        if (const int i = befundNachNummer(katalog_, b.nr); i > 0)
+            befunde.append({&b, i});
+        else
+            bericht.nichtImKatalog << QStringLiteral("%1 (%2)").arg(b.nr, vorschlagsZaehne(b));
+    }
+    QList<int> frei;
+    for (int row = 0; row < PlanState::zeilen; ++row)
+        if (!plan_.zeile[row].hatBefund() && plan_.zeile[row].region.trimmed().isEmpty())
+            frei << row;
+    bericht.befunde = static_cast<int>(befunde.size());
+    bericht.freieZeilen = static_cast<int>(frei.size());
+    if (befunde.size() > frei.size()) {
+        bericht.fehlendeZeilen = static_cast<int>(befunde.size() - frei.size());
+        return a;
+    }
+    for (qsizetype k = 0; k < befunde.size(); ++k) {
+        const auto &[b, i] = befunde[k];
+        const int row = frei[k];
+        Planzeile &z = plan_.zeile[row];
+        befundUebernehmen(z, katalog_, i);
+        regionZaehlen(z, vorschlagsRegion(*b));
+        zeilensummen(z);
+        a.zeilen.set(static_cast<std::size_t>(row));
+        if (z.anzahl != b->anzahl)
+            bericht.andereAnzahl << QStringLiteral("Zeile %1: Befund %2 zählt im Plan %3, "
+                                                   "vorgeschlagen %4.")
+                                        .arg(row + 1)
+                                        .arg(b->nr)
+                                        .arg(z.anzahl)
+                                        .arg(b->anzahl);
+    }
+    if (befunde.isEmpty())
+        return a;
+    berechne_Festsum(plan_);
+    a.summen = true;
+    plan_.aktzeile = ersteOhneBefund(plan_);
+    a.aktzeile = true;
     return a;
 }
 
@@ -161,7 +225,9 @@ bool Planeditor::ungesichert() const
 {
     // What the file holds decides: the current row is not saved, nor the count of a row without
     // a finding, which the region box counts anew whenever it is left.
-    return std::any_of(plan_.zeile.begin(), plan_.zeile.end(),
-                       [](const Planzeile &z) { return z.hatBefund(); })
+    // A chart typed in is work too.
+    return (std::any_of(plan_.zeile.begin(), plan_.zeile.end(),
+                        [](const Planzeile &z) { return z.hatBefund(); })
+            || !(plan_.zahnschema == Zahnschema {}))
         && plandatei::alsJson(plan_) != gesichert_;
 }

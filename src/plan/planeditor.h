@@ -2,12 +2,14 @@
 
 // The plan as the user edits it, without a window. Every operation is one action of the user:
 // type a region into a row, choose a finding for the current row, choose the bonus level, type
-// the patient's name, move the current row, clear a row, open a saved plan. Each updates the plan
+// the patient's name, move the current row, clear a row, open a saved plan, enter the dental
+// chart, take the findings it proposes into the plan. Each updates the plan
 // once and says what changed, so that a view shows exactly that. The window is such a view; plan
 // files, the chart dialog and the tests drive the same operations.
 
 #include "katalog/katalog.h"
 #include "plan/plan_state.h"
+#include "plan/vorschlag_uebernahme.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -24,6 +26,7 @@ struct Aenderung
     int vorher = 0; // the current row before the operation
     bool details = false; // the finding whose texts the details show was chosen
     bool patient = false;
+    bool zahnschema = false; // the dental chart
 };
 
 class Planeditor
@@ -55,11 +58,20 @@ public:
     // last row when all have one), so that the next click on a finding overwrites nothing.
     // `abweichungen` gets one German line for each row that differs from the saved plan.
     Aenderung planOeffnen(const PlanState &gespeichert, QStringList &abweichungen);
+    // The dental chart kept with the plan; the rows stay as they are.
+    Aenderung zahnschemaEingeben(const Zahnschema &schema);
+    // Puts each proposed finding into the next free row (one without finding and region), from
+    // the top: the finding of the catalogue with its number, the region its teeth (OK or UK for a
+    // finding per jaw), counted within the finding's limits as if typed. A number the catalogue
+    // lacks takes no row. With fewer free rows than findings to place nothing changes. The
+    // current row is then the first one without a finding. `bericht` says what differs from the
+    // proposal: other counts, numbers the catalogue lacks, or the rows that are missing.
+    Aenderung vorschlagUebernehmen(const Vorschlag &vorschlag, Uebernahmebericht &bericht);
 
     // The plan as it stands has been saved.
     void planGespeichert();
-    // True when the plan holds a finding and would be saved otherwise than it was last saved or
-    // opened (never saved: always): ending the program now would lose work.
+    // True when the plan holds a finding or a dental chart and would be saved otherwise than it
+    // was last saved or opened (never saved: always): ending the program now would lose work.
     bool ungesichert() const;
 
 private:

@@ -15,6 +15,7 @@
 #include "plan/plandatei.h"
 #include "plan/planeditor.h"
 #include "plan/region.h"
+#include "zahnschema/zahnschema_text.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -69,7 +70,8 @@ QString abbild(const Katalog &k)
 }
 
 // A plan as the tables write it: "PATIENT akt R stufe B:", each row that holds anything as
-// "R REGION/NUMBER TEXT/COUNT/AMOUNTS/SUMS" (four levels, comma-separated), then "= " the totals.
+// "R REGION/NUMBER TEXT/COUNT/AMOUNTS/SUMS" (four levels, comma-separated), then "= " the totals,
+// and "schema: " the dental chart in its text format, ", " between entries, when it holds one.
 QString planBild(const PlanState &p)
 {
     const auto vier = [](const std::array<Geld, 4> &g) {
@@ -84,7 +86,10 @@ QString planBild(const PlanState &p)
                      .arg(z.region, z.befnr, z.beftext)
                      .arg(z.anzahl)
                      .arg(vier(z.einfach), vier(z.summe));
-    return s + " = " + vier(p.festsumme);
+    s += " = " + vier(p.festsumme);
+    if (const QString schema = zahnschemaText(p.zahnschema); !schema.isEmpty())
+        s += " schema: " + schema.trimmed().replace(u'\n', QStringLiteral(", "));
+    return s;
 }
 
 Katalog testkatalog()
@@ -94,13 +99,15 @@ Katalog testkatalog()
 
 // The user's actions "region 3 11 12; befund 2; ..." on an editor with the window tests'
 // catalogue; the plan afterwards, the finding shown, what the last action changed, the rows a
-// plan opened last differs in, and whether closing would lose work.
+// plan opened last differs in, whether closing would lose work, and the message of the last
+// taking over of a proposal.
 QString bearbeitet(const QString &aktionen)
 {
     Planeditor e;
     e.katalogSetzen(testkatalog());
     Aenderung a;
     QStringList abweichungen;
+    QString meldung;
     for (const QString &aktion : aktionen.split(QStringLiteral("; "))) {
         const QString was = aktion.section(u' ', 0, 0), rest = aktion.section(u' ', 1);
         const int n = rest.section(u' ', 0, 0).toInt();
@@ -118,7 +125,13 @@ QString bearbeitet(const QString &aktionen)
             a = e.zeileLeeren(n);
         else if (was == u"gespeichert")
             e.planGespeichert();
-        else if (was == u"oeffnen")
+        else if (was == u"zahnschema")
+            a = e.zahnschemaEingeben(zahnschemaLesen(rest).schema);
+        else if (was == u"uebernehmen") {
+            Uebernahmebericht bericht;
+            a = e.vorschlagUebernehmen(vorschlagen(e.plan().zahnschema), bericht);
+            meldung = uebernahmeMeldung(bericht).replace(u'\n', QStringLiteral(" / "));
+        } else if (was == u"oeffnen")
             a = e.planOeffnen(
                 *plandatei::lesen(dateiText(KALVOMAT_TESTDATA "/plandateien/" + rest).toUtf8())
                      .plan,
@@ -128,8 +141,11 @@ QString bearbeitet(const QString &aktionen)
     for (int r = 0; r < PlanState::zeilen; ++r)
         geaendert +=
             a.zeilen.test(static_cast<std::size_t>(r)) ? QString::number(r) + u' ' : QString();
-    for (const auto &[an, zeichen] :
-         {std::pair {a.summen, u'S'}, {a.stufe, u'B'}, {a.details, u'D'}, {a.patient, u'P'}})
+    for (const auto &[an, zeichen] : {std::pair {a.summen, u'S'},
+                                      {a.stufe, u'B'},
+                                      {a.details, u'D'},
+                                      {a.patient, u'P'},
+                                      {a.zahnschema, u'C'}})
         geaendert += an ? QString(zeichen) : QString();
     if (a.aktzeile)
         geaendert += QStringLiteral("Z%1").arg(a.vorher);
@@ -137,7 +153,8 @@ QString bearbeitet(const QString &aktionen)
         geaendert += u' ' + z.section(u':', 0, 0);
     return planBild(e.plan())
         + QStringLiteral(" gezeigt %1 ändert %2").arg(e.gezeigt()).arg(geaendert)
-        + (e.ungesichert() ? " ungesichert" : "");
+        + (e.ungesichert() ? " ungesichert" : "")
+        + (meldung.isEmpty() ? QString() : " meldung: " + meldung);
 }
 
 // "0: 617800 741400 803100 1235600 x3; 19: ..." gives rows with four single amounts and a count.
