@@ -15,7 +15,9 @@
 //  - details.cpp        the finding's details and exclusion boxes, pressed to show more;
 //  - fensteraktionen.cpp  help/rules panels, screen toggle, support link, the print choice;
 //  - planablage.cpp     saving and opening plan files, reports as PDF files, the context menu,
-//                       and the question before a plan that was not saved is closed.
+//                       and the question before a plan that was not saved is closed;
+//  - zahnschema_fenster.cpp  the dental chart dialog (Strg+B): its chart goes to the editor, its
+//                       proposal into the plan.
 // The plan itself lives in the editor (plan/planeditor.h); the print run's surfaces and questions
 // in a Druckauftrag. Every control has an object name after its designed name ("regio(3)",
 // "cmdDrucken"), by which the tests find it like a user finds it on the screen.
@@ -42,6 +44,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class Seitenoeffner;
+class ZahnschemaDialog;
 
 class Main : public QWidget
 {
@@ -128,6 +131,10 @@ private:
     void plan_oeffnen();
     void pdf_wahl_zeigen();
 
+    // The dental chart dialog (Strg+B and the context menu)
+    void zahnschema_zeigen();
+    void vorschlag_uebernehmen();
+
     // Building the window
     void controlsAnlegen();
     void tabReihenfolgeSetzen();
@@ -180,6 +187,8 @@ private:
     QAction *aktOeffnen = nullptr;
     QAction *aktSpeichern = nullptr;
     QAction *aktPdf = nullptr;
+    QAction *aktZahnschema = nullptr;
+    ZahnschemaDialog *zahnschemaDialog = nullptr; // made when it is first opened
 
     // Window state
     int listhoehe = 0;

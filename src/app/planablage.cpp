@@ -42,12 +42,16 @@ void Main::aktionenAnlegen()
                           [this] { plan_speichern(); });
     aktPdf = aktion(QStringLiteral("Als PDF speichern …\tStrg+P"),
                     QKeySequence(Qt::CTRL | Qt::Key_P), &Main::pdf_wahl_zeigen);
+    aktZahnschema = aktion(QStringLiteral("Zahnschema …\tStrg+B"),
+                           QKeySequence(Qt::CTRL | Qt::Key_B), &Main::zahnschema_zeigen);
 }
 
 void Main::contextMenuEvent(QContextMenuEvent *ereignis)
 {
     QMenu menue(this);
     menue.addActions({aktOeffnen, aktSpeichern, aktPdf});
+    menue.addSeparator();
+    menue.addAction(aktZahnschema);
     menue.exec(ereignis->globalPos());
 }
 

@@ -5,6 +5,7 @@
 #include "app/beschriftung.h"
 #include "app/main_window.h"
 #include "app/twips.h"
+#include "app/zahnschema_dialog.h"
 #include "plan/berechnung.h"
 
 #include <QKeyEvent>
@@ -139,6 +140,9 @@ void Main::zeigen(const Aenderung &aenderung)
             zeileZeigen(row);
     if (aenderung.summen)
         summenZeigen();
+    // A chart opened with a plan file shows in the dialog.
+    if (aenderung.zahnschema && zahnschemaDialog)
+        zahnschemaDialog->zeigen(editor_.plan().zahnschema, editor_.katalog());
     // The marker and the cursor go to the current row. The box that gets the focus runs its
     // handler at once (and the box that loses it, its own), so this comes last.
     if (aenderung.aktzeile) {
