@@ -15,6 +15,8 @@ void Main::zahnschema_zeigen()
                 [this](const Zahnschema &schema) { editor_.zahnschemaEingeben(schema); });
         connect(zahnschemaDialog, &ZahnschemaDialog::uebernehmen, this,
                 &Main::vorschlag_uebernehmen);
+        // Strg+O and Strg+S work in the dialog too: the chart is kept with the plan.
+        zahnschemaDialog->addActions({aktOeffnen, aktSpeichern});
     }
     // The plan's chart: the one typed last, or the one of the plan file opened since.
     zahnschemaDialog->zeigen(editor_.plan().zahnschema, editor_.katalog());

@@ -15,9 +15,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include <random>
 
@@ -229,6 +231,8 @@ void Spieler::zeile(const QString &z)
         const QKeyCombination taste = QKeySequence::fromString(links)[0];
         w();
         QTest::keyClick(QApplication::focusWidget(), taste.key(), taste.keyboardModifiers());
+        // A window the key opened (the chart dialog) is activated by the platform.
+        QCoreApplication::processEvents();
     } else if (befehl == u"druecke" || befehl == u"lasse") { // near the top left corner
         using Maus = void (*)(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int);
         QWidget *c = ctl(QString(links).remove(QStringLiteral(" rechts")));
@@ -236,6 +240,10 @@ void Spieler::zeile(const QString &z)
         (befehl == u"druecke" ? Maus(QTest::mousePress) : Maus(QTest::mouseRelease))(
             box ? box->viewport() : c,
             links.endsWith(u" rechts") ? Qt::RightButton : Qt::LeftButton, {}, QPoint(3, 3), -1);
+    } else if (befehl == u"waehle") { // a choice box: focused, the entry's name typed
+        auto *wahl = static_cast<QComboBox *>(ctl(links));
+        wahl->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(wahl, soll);
     } else if (befehl == u"fokussiere") {
         ctl(links)->setFocus(Qt::OtherFocusReason);
     } else if (befehl == u"setze") {
@@ -275,7 +283,19 @@ void Spieler::zeile(const QString &z)
             if (QAccessibleInterface *e = k < 0 ? a : a->child(k);
                 k < 0 || e->role() == QAccessible::ListItem)
                 gehoert << e->text(QAccessible::Name) + (e->state().selected ? "*" : "");
-        QString ist = befehl == u"zeigt"
+        // A table: its rows, " / " between them, "|" between the cells of a row.
+        QStringList tabelle;
+        for (auto *tab = qobject_cast<QTableWidget *>(c);
+             tab && tabelle.size() < tab->rowCount();) {
+            QStringList zellen;
+            for (int s = 0; s < tab->columnCount(); ++s)
+                zellen << tab->item(static_cast<int>(tabelle.size()), s)->text();
+            tabelle << zellen.join(u'|');
+        }
+        QString ist = befehl == u"zeigt" && qobject_cast<QTableWidget *>(c) ? tabelle.join(" / ")
+            : befehl == u"zeigt" && qobject_cast<QComboBox *>(c)
+            ? static_cast<QComboBox *>(c)->currentText()
+            : befehl == u"zeigt"
             ? (eintraege.isEmpty() ? c->property(qobject_cast<QPlainTextEdit *>(c)  ? "plainText"
                                                      : qobject_cast<QGroupBox *>(c) ? "title"
                                                                                     : "text")
