@@ -7,6 +7,8 @@
 #include "druck/weiterleitung.h"
 #include "testfenster.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -75,6 +77,22 @@ QStringList bericht(const Aufzeichnung &a)
     return zeilen;
 }
 
+// What the chart dialog shows: each tooth field in the order of the form, the answers ticked,
+// the care of both jaws.
+QStringList schemaAnsicht(Main &w)
+{
+    QStringList a;
+    for (Kiefer k : {Kiefer::OK, Kiefer::UK})
+        for (int fdi : Zahnschema::bogen(k))
+            a << control<QLineEdit>(w, QStringLiteral("zahn(%1)").arg(fdi))->text();
+    for (QCheckBox *b : w.findChildren<QCheckBox *>())
+        if (b->isChecked())
+            a << b->objectName();
+    for (int k = 0; k < 2; ++k)
+        a << control<QComboBox>(w, QStringLiteral("versorgung(%1)").arg(k))->currentText();
+    return a;
+}
+
 QString testdatei(const char *name)
 {
     QFile f(QStringLiteral(KALVOMAT_TESTDATA "/plandateien/") + QString::fromUtf8(name));
@@ -95,6 +113,7 @@ private slots:
     void beschaedigteDatei();
     void speichernScheitert();
     void deutscheDialoge();
+    void zahnschemaRundreise();
 };
 
 void TstPlanablage::rundreise_data()
@@ -264,3 +283,38 @@ void TstPlanablage::deutscheDialoge()
 
 QTEST_MAIN(TstPlanablage)
 #include "tst_planablage.moc"
+
+// The chart typed in the dialog is saved with the plan (Strg+S in the dialog) and comes back in
+// a fresh window with Strg+O, into the dialog that is open already.
+void TstPlanablage::zahnschemaRundreise()
+{
+    QTemporaryDir ablage;
+    const QString datei = ablage.filePath(QStringLiteral("schema.kplan"));
+    QStringList vorher;
+    {
+        Testfenster t;
+        Ablage &a = *new Ablage(t);
+        a.taste(Qt::Key_B);
+        for (const auto &[zahn, kuerzel] : {std::pair {17, "f"}, {16, "KW"}, {36, "x"}, {45, ")("}})
+            QTest::keyClicks(t.c(QStringLiteral("zahn(%1)").arg(zahn)), QString::fromUtf8(kuerzel));
+        t.klick(t.c("keinAnker(18)"));
+        auto *uk = t.c<QComboBox>("versorgung(1)");
+        uk->setFocus();
+        QTest::keyClicks(uk, QStringLiteral("De"));
+        vorher = schemaAnsicht(t.w());
+        QCOMPARE(vorher.mid(32), (QStringList {"keinAnker(18)", "keine", "Deckprothese"}));
+        a.pfad = datei;
+        QTest::keyClick(t.c("zahn(36)"), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!t.w().editor().ungesichert());
+    }
+    Testfenster t;
+    Ablage &a = *new Ablage(t);
+    a.taste(Qt::Key_B);
+    QCOMPARE(schemaAnsicht(t.w()).first(32), QStringList(32, QString()));
+    a.pfad = datei;
+    QTest::keyClick(t.c("zahn(11)"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(t.gesagt.meldungen, QStringList());
+    // The codes come back as the file keeps them: in small letters.
+    vorher.replaceInStrings(QStringLiteral("KW"), QStringLiteral("kw"));
+    QCOMPARE(schemaAnsicht(t.w()), vorher);
+}
