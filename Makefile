@@ -67,11 +67,12 @@ fuzz-kurz:
 # Timings on a shared machine are noisy: every table shows medians over repeated runs.
 bench: setup
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DKALVOMAT_BENCH=ON $(CMAKE_ARGS)
-	cmake --build $(BUILD_BENCH) -j$(JOBS) --target bench_start bench_klick bench_bericht bench_vorschlag
+	cmake --build $(BUILD_BENCH) -j$(JOBS) --target bench_start bench_klick bench_bericht bench_vorschlag bench_zahnschema
 	$(BUILD_BENCH)/bench/bench_start
 	$(BUILD_BENCH)/bench/bench_klick
 	$(BUILD_BENCH)/bench/bench_bericht
 	$(BUILD_BENCH)/bench/bench_vorschlag
+	$(BUILD_BENCH)/bench/bench_zahnschema
 
 # The package is built without the tests; "make package" in any Release build folder gives the same.
 paket: setup-test

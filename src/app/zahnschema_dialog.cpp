@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -255,7 +257,10 @@ void ZahnschemaDialog::anlegen()
     alles->addWidget(tabelle_, 1);
     alles->addWidget(hinweise_);
     alles->addLayout(knoepfe);
-    resize(std::max(sizeHint().width(), 980), 760);
+    // Room for a proposal of some ten findings, within the screen.
+    const QSize bildschirm = screen()->availableGeometry().size();
+    resize(std::min(std::max(sizeHint().width(), 980), bildschirm.width()),
+           std::min(820, bildschirm.height()));
 }
 
 void ZahnschemaDialog::tabReihenfolgeSetzen()
@@ -416,7 +421,12 @@ bool ZahnschemaDialog::eventFilter(QObject *objekt, QEvent *ereignis)
             && (taste->key() == Qt::Key_Down || taste->key() == Qt::Key_F4)) {
             kuerzelWahl_->setWidget(feld);
             kuerzelWahl_->setCompletionPrefix(QString());
-            kuerzelWahl_->complete();
+            // As wide as the codes with their meaning, not as narrow as the field.
+            QAbstractItemView *liste = kuerzelWahl_->popup();
+            kuerzelWahl_->complete(QRect(0, 0,
+                                         liste->sizeHintForColumn(0) + 2 * liste->frameWidth()
+                                             + liste->verticalScrollBar()->sizeHint().width(),
+                                         feld->height()));
             return true;
         }
     }

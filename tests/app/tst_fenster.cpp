@@ -230,7 +230,12 @@ void Spieler::zeile(const QString &z)
     } else if (befehl == u"taste") {
         const QKeyCombination taste = QKeySequence::fromString(links)[0];
         w();
-        QTest::keyClick(QApplication::focusWidget(), taste.key(), taste.keyboardModifiers());
+        // A popup list that holds no focus of its own (the codes of a tooth field) has the
+        // keyboard, as the platform gives it.
+        QWidget *ziel = QApplication::focusWidget();
+        if (QWidget *popup = QApplication::activePopupWidget(); popup && !popup->isAncestorOf(ziel))
+            ziel = popup;
+        QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
         // A window the key opened (the chart dialog) is activated by the platform.
         QCoreApplication::processEvents();
     } else if (befehl == u"druecke" || befehl == u"lasse") { // near the top left corner
