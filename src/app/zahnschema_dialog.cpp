@@ -449,11 +449,11 @@ void ZahnschemaDialog::vorschlagZeigen()
                         : QStringLiteral("Kein Vorschlag, solange ein Kürzel falsch ist: ")
                     + fehler_.join(QStringLiteral("; ")) + u'.');
     }
-    const Vorschlag v = vorschlagen(schema_);
     if (!fehler_.isEmpty()) {
         cmdUebernehmen_->setEnabled(false);
         return;
     }
+    const Vorschlag v = vorschlagen(schema_);
     tabelle_->setRowCount(static_cast<int>(v.befunde.size()));
     for (int r = 0; r < v.befunde.size(); ++r) {
         const VorgeschlagenerBefund &b = v.befunde[r];
