@@ -125,6 +125,8 @@ QString bearbeitet(const QString &aktionen)
             a = e.zeileLeeren(n);
         else if (was == u"gespeichert")
             e.planGespeichert();
+        else if (was == u"katalog") // its lines after the header, " / " between them
+            e.katalogSetzen(katalogAusZeilen(QStringList {"Nr"} + rest.split(" / ")));
         else if (was == u"zahnschema")
             a = e.zahnschemaEingeben(zahnschemaLesen(rest).schema);
         else if (was == u"uebernehmen") {
@@ -288,6 +290,16 @@ void TstKern::fall()
             QCOMPARE(
                 planBild(plandatei::lesen(plandatei::alsJson(*g.plan)).plan.value_or(PlanState {})),
                 f[2]);
+    } else if (art == u"nummer") { // catalogue lines, " / " between | number | entry found
+        QCOMPARE(befundNachNummer(katalogAusZeilen(QStringList {"Nr"} + f[2].split(" / ")), f[3]),
+                 f[4].toInt());
+    } else if (art == u"meldung") { // free rows, findings, rows missing | other counts |
+                                    // numbers not in the catalogue | the message
+        const QStringList z = f[2].split(u' ');
+        const Uebernahmebericht bericht {z[2].toInt(), z[1].toInt(), z[0].toInt(),
+                                         f[3].isEmpty() ? QStringList() : f[3].split(" / "),
+                                         f[4].isEmpty() ? QStringList() : f[4].split(" / ")};
+        QCOMPARE(uebernahmeMeldung(bericht), f[5]);
     } else if (art == u"editor") { // actions | the plan afterwards
         QCOMPARE(bearbeitet(f[2]), f[3]);
     } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
