@@ -73,7 +73,7 @@ Leistungseintrag eintrag(const QString &nummer, const QString &text)
     return {QStringLiteral("1"), nummer, text};
 }
 
-QList<Leistungseintrag> vorhandene(const std::array<Leistungseintrag, eintragsAnzahl> &eintraege)
+QList<Leistungseintrag> vorhandene(const QList<Leistungseintrag> &eintraege)
 {
     QList<Leistungseintrag> liste;
     for (const Leistungseintrag &e : eintraege) {
@@ -134,18 +134,27 @@ int Katalog::belzeiger(const QString &befundText) const
     return bemazeiger(befundText);
 }
 
+namespace {
+
+const Leistungseintrag &eintragAus(const QList<Leistungseintrag> &eintraege, int k)
+{
+    return k >= 0 && k < eintraege.size() ? eintraege.at(k) : leererEintrag;
+}
+
+} // namespace
+
 const Leistungseintrag &Katalog::bema(int i, int k) const
 {
-    if (i < 0 || i > hoechsterBefund || k < 0 || k > hoechsterEintrag)
+    if (i < 0 || i > hoechsterBefund)
         return leererEintrag;
-    return bema_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+    return eintragAus(bema_[static_cast<std::size_t>(i)], k);
 }
 
 const Leistungseintrag &Katalog::bel(int i, int k) const
 {
-    if (i < 0 || i > hoechsterBefund || k < 0 || k > hoechsterEintrag)
+    if (i < 0 || i > hoechsterBefund)
         return leererEintrag;
-    return bel_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+    return eintragAus(bel_[static_cast<std::size_t>(i)], k);
 }
 
 QList<Leistungseintrag> Katalog::bemaEintraege(int i) const
@@ -172,8 +181,6 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
     k.liste_.append(QString::fromUtf16(Katalog::leerEintrag));
 
     int n = 0; // current finding; continuation lines before the first finding go to row 0
-    int bemaZaehler = 0;
-    int belZaehler = 0;
     // A finding that did not fit takes its continuation lines with it: they must not add
     // services to the last finding that did fit.
     bool befundVerworfen = false;
@@ -186,8 +193,6 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
         const auto feld = katalogFelder(zeile);
 
         if (!feld[0].isEmpty()) {
-            bemaZaehler = 0;
-            belZaehler = 0;
             if (n >= Katalog::hoechsterBefund) {
                 befundVerworfen = true;
                 k.auslassungen_.append(
@@ -243,23 +248,20 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                                         .arg(tabelle, name, kurz(nummer))});
         };
 
+        // A finding line starts its finding's entries afresh: its index is a new one.
+        QList<Leistungseintrag> &bema = k.bema_[static_cast<std::size_t>(n)];
+        QList<Leistungseintrag> &bel = k.bel_[static_cast<std::size_t>(n)];
         if (!feld[16].isEmpty()) {
-            if (bemaZaehler < eintragsAnzahl) {
-                k.bema_[static_cast<std::size_t>(n)][static_cast<std::size_t>(bemaZaehler)] =
-                    eintrag(feld[16], feld[17]);
-                ++bemaZaehler;
-            } else {
+            if (bema.size() < eintragsAnzahl)
+                bema.append(eintrag(feld[16], feld[17]));
+            else
                 ueberzaehlig(17, QStringLiteral("BEMA"), feld[16]);
-            }
         }
         if (!feld[18].isEmpty()) {
-            if (belZaehler < eintragsAnzahl) {
-                k.bel_[static_cast<std::size_t>(n)][static_cast<std::size_t>(belZaehler)] =
-                    eintrag(feld[18], feld[19]);
-                ++belZaehler;
-            } else {
+            if (bel.size() < eintragsAnzahl)
+                bel.append(eintrag(feld[18], feld[19]));
+            else
                 ueberzaehlig(19, QStringLiteral("BEL"), feld[18]);
-            }
         }
     }
     return k;

@@ -84,10 +84,10 @@ public:
 private:
     friend Katalog katalogAusZeilen(const QStringList &zeilen);
 
-    using Eintraege = std::array<Leistungseintrag, hoechsterEintrag + 1>;
+    // The entries written for each finding, at most 101; every later index reads as empty.
     std::array<Befund, hoechsterBefund + 1> befunde_;
-    std::array<Eintraege, hoechsterBefund + 1> bema_;
-    std::array<Eintraege, hoechsterBefund + 1> bel_;
+    std::array<QList<Leistungseintrag>, hoechsterBefund + 1> bema_;
+    std::array<QList<Leistungseintrag>, hoechsterBefund + 1> bel_;
     QStringList liste_;
     QStringList gruppen_;
     QList<Auslassung> auslassungen_;
