@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -107,4 +108,27 @@ double zahlwert(QStringView text)
         return negativ ? -0.0 : 0.0;
     }
     return wert;
+}
+
+double aufGeradeGerundet(double wert)
+{
+    const double unten = std::floor(wert);
+    const double rest = wert - unten; // exact: both lie within one unit of each other
+    if (rest < 0.5)
+        return unten;
+    if (rest > 0.5)
+        return unten + 1.0;
+    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
+}
+
+std::int32_t zaehlgrenze(QStringView text)
+{
+    constexpr double groesste = std::numeric_limits<std::int32_t>::max();
+    constexpr double kleinste = std::numeric_limits<std::int32_t>::min();
+    const double wert = zahlwert(text);
+    if (wert >= groesste)
+        return std::numeric_limits<std::int32_t>::max();
+    if (wert <= kleinste)
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(aufGeradeGerundet(wert));
 }
