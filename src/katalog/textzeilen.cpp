@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <type_traits>
+
 QString windows1252OhneCodec(QByteArrayView bytes)
 {
     static constexpr char16_t c1[32] = {
@@ -26,26 +29,74 @@ QString ausWindows1252(QByteArrayView bytes)
     return decoder.isValid() ? decoder.decode(bytes) : windows1252OhneCodec(bytes);
 }
 
-} // namespace
-
-QStringList textzeilen(const QByteArray &bytes)
+// The lines of a decoded text or of raw bytes: CR and LF have the same codes in both, and no
+// UTF-8 sequence contains them. With nurLf the lines end at LF, else at CR or CR LF.
+template<typename Text>
+QList<Text> zerlegen(Text text, bool nurLf)
 {
-    // One byte is one character in Windows-1252 and CR and LF keep their codes, so the file is
-    // decoded once and split afterwards.
-    const QString text = ausWindows1252(bytes);
-    QStringList zeilen;
+    QList<Text> zeilen;
+    const auto ende = [nurLf] {
+        if constexpr (std::is_same_v<Text, QStringView>)
+            return QChar(nurLf ? u'\n' : u'\r');
+        else
+            return nurLf ? '\n' : '\r';
+    }();
     qsizetype anfang = 0;
     const qsizetype n = text.size();
     while (anfang < n) {
-        const qsizetype cr = text.indexOf(u'\r', anfang);
-        if (cr < 0) {
+        const qsizetype e = text.indexOf(ende, anfang);
+        if (e < 0) {
             zeilen.append(text.sliced(anfang));
             break;
         }
-        zeilen.append(text.sliced(anfang, cr - anfang));
-        anfang = cr + 1;
-        if (anfang < n && text.at(anfang) == u'\n')
+        zeilen.append(text.sliced(anfang, e - anfang));
+        anfang = e + 1;
+        if (!nurLf && anfang < n && text.at(anfang) == u'\n')
             ++anfang;
     }
     return zeilen;
+}
+
+bool nurAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+}
+
+} // namespace
+
+Textinhalt textinhalt(const QByteArray &bytes)
+{
+    Textinhalt inhalt;
+    QByteArrayView rest(bytes);
+    QString text;
+    if (rest.startsWith("\xEF\xBB\xBF")) {
+        inhalt.zeichensatz = Zeichensatz::utf8MitKennung;
+        rest = rest.sliced(3);
+        text = QString::fromUtf8(rest);
+    } else if (!nurAscii(rest) && rest.isValidUtf8()) {
+        inhalt.zeichensatz = Zeichensatz::utf8;
+        text = QString::fromUtf8(rest);
+    } else {
+        if (rest.startsWith("\xFF\xFE") || rest.startsWith("\xFE\xFF"))
+            inhalt.zeichensatz = Zeichensatz::utf16;
+        // One byte is one character in Windows-1252, so the file is decoded once and split
+        // afterwards.
+        text = ausWindows1252(rest);
+    }
+    inhalt.nurLf = !rest.contains('\r') && rest.contains('\n');
+    for (const QStringView zeile : zerlegen(QStringView(text), inhalt.nurLf))
+        inhalt.zeilen.append(zeile.toString());
+    if (inhalt.zeichensatz == Zeichensatz::utf8MitKennung && !rest.isValidUtf8()) {
+        const QList<QByteArrayView> roh = zerlegen(rest, inhalt.nurLf);
+        const auto kaputt =
+            std::find_if(roh.begin(), roh.end(), [](QByteArrayView z) { return !z.isValidUtf8(); });
+        inhalt.kaputteUtf8Zeile = kaputt - roh.begin() + 1;
+    }
+    return inhalt;
+}
+
+QStringList textzeilen(const QByteArray &bytes)
+{
+    return textinhalt(bytes).zeilen;
 }
