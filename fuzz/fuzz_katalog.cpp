@@ -10,8 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t groesse)
 {
-    const QStringList zeilen =
-        textzeilen(QByteArray(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
+    const Textinhalt datei =
+        textinhalt(QByteArray(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
+    const QStringList &zeilen = datei.zeilen;
     const Katalog k = katalogAusZeilen(zeilen);
     const QStringList &liste = k.liste();
     pruefe(liste.isEmpty() == zeilen.isEmpty() && liste.size() <= Katalog::hoechsterBefund + 1);
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
                                        : summe == fest);
     }
     // The check of the same lines: one line per message, and the start-up list stays short.
-    const auto meldungen = katalogPruefen(zeilen, k);
+    const auto meldungen = katalogPruefen(datei, k);
     for (const Pruefmeldung &m : meldungen)
         pruefe(!alsZeile(m).contains(u'\n') && !alsZeile(m).contains(u'\r'));
     pruefe(fehlerZeilen(meldungen, 10).size() <= 11);

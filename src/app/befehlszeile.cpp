@@ -49,8 +49,8 @@ int pruefen(const QString &pfad, QTextStream &aus, QTextStream &err)
                        .arg(pfad);
         return nichtLesbar;
     }
-    const QStringList zeilen = textzeilen(*bytes);
-    const QList<Pruefmeldung> meldungen = katalogPruefen(zeilen, katalogAusZeilen(zeilen));
+    const Textinhalt datei = textinhalt(*bytes);
+    const QList<Pruefmeldung> meldungen = katalogPruefen(datei, katalogAusZeilen(datei.zeilen));
     for (const Pruefmeldung &m : meldungen)
         aus << alsZeile(m) << '\n';
     aus << zusammenfassung(meldungen) << '\n';
