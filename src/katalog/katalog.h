@@ -94,9 +94,9 @@ private:
     std::array<qsizetype, hoechsterBefund + 1> zeilen_ {};
 };
 
-// Fields 1 to 20 of a catalogue line as the reader sees them: split at tabs, each trimmed of
-// blanks, missing trailing fields empty, fields beyond the 20th not read.
-std::array<QString, 20> katalogFelder(QStringView zeile);
+// Fields 1 to 20 of a catalogue line as the reader sees them, as views into the line: split at
+// tabs, each trimmed of blanks, missing trailing fields empty, fields beyond the 20th not read.
+std::array<QStringView, 20> katalogFeldteile(QStringView zeile);
 
 // Reads the catalogue from the decoded lines of "bef.txt" (line 1 is the header).
 Katalog katalogAusZeilen(const QStringList &zeilen);

@@ -3,12 +3,12 @@
 #include "katalog/zahlwert.h"
 #include "leistungen/leistarray.h"
 
-#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -25,7 +25,7 @@ constexpr int anteil[3] = {60, 70, 75};
 // instead of computing with cents that no longer fit.
 constexpr double groessterPruefbetrag = 1e12;
 
-QString feldName(int feld)
+QStringView feldName(int feld)
 {
     static const char16_t *const namen[20] = {u"Nr",
                                               u"Befundtext",
@@ -47,14 +47,19 @@ QString feldName(int feld)
                                               u"BEMA-Text",
                                               u"BEL-Nr",
                                               u"BEL-Text"};
-    return QString::fromUtf16(namen[feld - 1]);
+    return namen[feld - 1];
 }
 
 // A field's content as quoted in a message, shortened so that binary junk stays readable.
-QString zitat(const QString &text)
+QString zitat(QStringView text)
 {
     constexpr qsizetype hoechstens = 40;
-    return u'„' + (text.size() > hoechstens ? text.first(hoechstens) + u'…' : text) + u'“';
+    QString z;
+    z.reserve(hoechstens + 3);
+    z.append(u'„').append(text.first(std::min(text.size(), hoechstens)));
+    if (text.size() > hoechstens)
+        z.append(u'…');
+    return z.append(u'“');
 }
 
 // A number as a German reader writes it.
@@ -62,8 +67,11 @@ QString deutsch(double wert)
 {
     if (std::isinf(wert))
         return QStringLiteral("einen unendlich großen Wert");
-    QLocale locale(QLocale::German, QLocale::Germany);
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    static const QLocale locale = [] {
+        QLocale l(QLocale::German, QLocale::Germany);
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        return l;
+    }();
     return locale.toString(wert + 0.0, 'g', 15);
 }
 
@@ -94,24 +102,58 @@ bool passt(const QRegularExpression &muster, const QString &text)
     return muster.match(text).hasMatch();
 }
 
-// A number as the catalogue wants it: digits, for an amount also a decimal part after "," or
-// ".", an optional sign.
-bool einfacheZahl(const QString &text, bool ganz)
+bool ziffer(QChar c)
 {
-    static const QRegularExpression betrag =
-        ganzesMuster(QStringLiteral("[+-]?[0-9]+([.,][0-9]+)?"));
-    static const QRegularExpression ganzeZahl = ganzesMuster(QStringLiteral("[+-]?[0-9]+"));
-    return passt(ganz ? ganzeZahl : betrag, text);
+    return c >= u'0' && c <= u'9';
+}
+
+// Digits, and before them an optional sign; for an amount optionally "," or "." and further
+// digits: a number as the catalogue wants it. Checked on every number field of every finding,
+// hence by hand and without allocating.
+bool einfacheZahl(QStringView text, bool ganz)
+{
+    qsizetype i = 0;
+    const auto ziffern = [&] {
+        const qsizetype anfang = i;
+        while (i < text.size() && ziffer(text[i]))
+            ++i;
+        return i > anfang;
+    };
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    if (!ziffern())
+        return false;
+    if (!ganz && i < text.size() && (text[i] == u',' || text[i] == u'.')) {
+        ++i;
+        if (!ziffern())
+            return false;
+    }
+    return i == text.size();
+}
+
+// Digits with at most one point between them: a finding number such as 1.1.
+bool befundnummer(QStringView text)
+{
+    const auto ziffern = [](QStringView t) {
+        return !t.isEmpty() && std::all_of(t.begin(), t.end(), ziffer);
+    };
+    const qsizetype punkt = text.indexOf(u'.');
+    return punkt < 0 ? ziffern(text)
+                     : ziffern(text.first(punkt)) && ziffern(text.sliced(punkt + 1));
 }
 
 // A word of three or more letters, not counting a currency: the field holds text, not a number.
-bool textartig(const QString &text)
+bool textartig(QStringView text)
 {
-    static const QRegularExpression wort(QStringLiteral("\\p{L}{3,}"));
-    for (auto treffer = wort.globalMatch(text); treffer.hasNext();) {
-        const QString w = treffer.next().captured().toLower();
-        if (w != u"eur" && w != u"euro")
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i].isLetter())
+            continue;
+        const QStringView wort = text.sliced(anfang, i - anfang);
+        if (wort.size() >= 3 && wort.compare(u"eur", Qt::CaseInsensitive) != 0
+            && wort.compare(u"euro", Qt::CaseInsensitive) != 0)
             return true;
+        anfang = i + 1;
     }
     return false;
 }
@@ -121,8 +163,6 @@ bool textartig(const QString &text)
 // as 0 and takes effect as a bound, as the format says; empty amounts are judged per finding).
 std::optional<std::pair<Art, QString>> zahlBefund(const QString &text, bool ganz)
 {
-    static const QRegularExpression punktMitDreiStellen =
-        ganzesMuster(QStringLiteral("[+-]?[0-9]+\\.[0-9]{3}"));
     static const QRegularExpression tausenderpunkte =
         ganzesMuster(QStringLiteral("[+-]?[0-9]{1,3}(\\.[0-9]{3})+(,[0-9]+)?"));
     static const QRegularExpression waehrung =
@@ -146,7 +186,9 @@ std::optional<std::pair<Art, QString>> zahlBefund(const QString &text, bool ganz
                               .arg(zitat(text), deutsch(wert))};
     };
     if (einfacheZahl(text, ganz)) {
-        if (!ganz && passt(punktMitDreiStellen, text)) {
+        // "1.234" is a plain number, but surely meant as 1234.
+        if (const qsizetype punkt = text.indexOf(u'.');
+            !ganz && punkt >= 0 && punkt == text.size() - 4) {
             QString komma = text;
             return std::pair {Art::Fehler,
                               QStringLiteral("%1 sieht aus wie eine Zahl mit Tausenderpunkt; "
@@ -167,37 +209,44 @@ std::optional<std::pair<Art, QString>> zahlBefund(const QString &text, bool ganz
     }
 
     // Ways of writing that zahlwert reads as meant: the clean form and what differs from it.
-    QString sauber = text;
-    QStringList abweichungen;
-    if (const auto w = waehrung.match(sauber); !ganz && w.hasMatch()) {
-        sauber = w.captured(1);
-        abweichungen << QStringLiteral("Währungsangabe");
-    }
-    if (passt(leerzeichen, sauber)) {
-        sauber.remove(u' ');
-        abweichungen << QStringLiteral("Leerzeichen");
-    }
-    if (const auto o = ohneNull.match(sauber); o.hasMatch()) {
-        sauber = o.captured(1) + QStringLiteral("0,") + o.captured(2);
-        abweichungen << QStringLiteral("keine Ziffer vor dem Komma");
-    }
-    if (passt(exponent, sauber) && std::isfinite(wert)) {
-        sauber = deutsch(wert);
-        abweichungen << QStringLiteral("Exponent");
-    }
-    if (const auto n = nullenDanach.match(sauber); ganz && n.hasMatch()) {
-        sauber = n.captured(1);
-        abweichungen << QStringLiteral("Nachkommastellen");
-    }
-    if (!abweichungen.isEmpty() && einfacheZahl(sauber, ganz) && zahlwert(sauber) == wert) {
-        if (!ganz && wert < 0)
-            return negativ();
-        return std::pair {
-            Art::Hinweis,
-            QStringLiteral("%1 ist keine einfache %2 (%3); Kalvomat liest daraus "
-                           "%4, wie gemeint. Besser „%5“ schreiben.")
-                .arg(zitat(text), ganz ? QStringLiteral("ganze Zahl") : QStringLiteral("Zahl"),
-                     abweichungen.join(QStringLiteral(", ")), gelesen(text, ganz), sauber)};
+    // They hold digits and nothing but signs, separators, blanks, an exponent and a currency.
+    const auto schreibweise = [](QChar c) {
+        return ziffer(c) || QStringView(u"+-,. eE€uUrRoO").contains(c);
+    };
+    if (std::any_of(text.begin(), text.end(), ziffer)
+        && std::all_of(text.begin(), text.end(), schreibweise)) {
+        QString sauber = text;
+        QStringList abweichungen;
+        if (const auto w = waehrung.match(sauber); !ganz && w.hasMatch()) {
+            sauber = w.captured(1);
+            abweichungen << QStringLiteral("Währungsangabe");
+        }
+        if (passt(leerzeichen, sauber)) {
+            sauber.remove(u' ');
+            abweichungen << QStringLiteral("Leerzeichen");
+        }
+        if (const auto o = ohneNull.match(sauber); o.hasMatch()) {
+            sauber = o.captured(1) + QStringLiteral("0,") + o.captured(2);
+            abweichungen << QStringLiteral("keine Ziffer vor dem Komma");
+        }
+        if (passt(exponent, sauber) && std::isfinite(wert)) {
+            sauber = deutsch(wert);
+            abweichungen << QStringLiteral("Exponent");
+        }
+        if (const auto n = nullenDanach.match(sauber); ganz && n.hasMatch()) {
+            sauber = n.captured(1);
+            abweichungen << QStringLiteral("Nachkommastellen");
+        }
+        if (!abweichungen.isEmpty() && einfacheZahl(sauber, ganz) && zahlwert(sauber) == wert) {
+            if (!ganz && wert < 0)
+                return negativ();
+            return std::pair {
+                Art::Hinweis,
+                QStringLiteral("%1 ist keine einfache %2 (%3); Kalvomat liest "
+                               "daraus %4, wie gemeint. Besser „%5“ schreiben.")
+                    .arg(zitat(text), ganz ? QStringLiteral("ganze Zahl") : QStringLiteral("Zahl"),
+                         abweichungen.join(QStringLiteral(", ")), gelesen(text, ganz), sauber)};
+        }
     }
 
     QString grund;
@@ -260,8 +309,10 @@ private:
     // number past the size of the sorted total list.
     struct Liste
     {
-        QSet<QString> nummern;
+        QSet<QString> nummern; // "1"
+        QSet<QString> abzuege; // "-1"
         qsizetype zeileDesUeberlaufs = 0;
+        qsizetype anzahl() const { return nummern.size() + abzuege.size(); }
     };
 
     void melde(qsizetype zeile, int feld, Art art, const QString &text)
@@ -337,12 +388,12 @@ private:
             }
             if (z == 0 || !zeile.contains(u'\t'))
                 continue;
-            const auto feld = katalogFelder(zeile);
+            const auto feld = katalogFeldteile(zeile);
             anfuehrungszeichenPruefen(z + 1, feld);
             if (!feld[0].isEmpty())
                 continue;
             const auto gefuellt = std::find_if(feld.begin() + 1, feld.end(),
-                                               [](const QString &f) { return !f.isEmpty(); });
+                                               [](QStringView f) { return !f.isEmpty(); });
             const int f = static_cast<int>(gefuellt - feld.begin()) + 1;
             if (gefuellt == feld.end())
                 continue;
@@ -361,12 +412,12 @@ private:
     }
 
     // Spreadsheets wrap texts in straight quotes when they export them; Kalvomat shows them.
-    void anfuehrungszeichenPruefen(qsizetype zeile, const std::array<QString, 20> &feld)
+    void anfuehrungszeichenPruefen(qsizetype zeile, const std::array<QStringView, 20> &feld)
     {
         const bool befundzeile = !feld[0].isEmpty();
         QList<int> felder;
         for (int f : {2, 3, 4, 13, 14, 17, 18, 19, 20}) {
-            const QString &t = feld[static_cast<std::size_t>(f - 1)];
+            const QStringView t = feld[static_cast<std::size_t>(f - 1)];
             if ((befundzeile || f >= 17) && t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"'))
                 felder << f;
         }
@@ -387,11 +438,9 @@ private:
 
     void befundPruefen(int i)
     {
-        static const QRegularExpression befundnummer =
-            ganzesMuster(QStringLiteral("[0-9]+(\\.[0-9]+)?"));
         const Befund &b = k_.befund(i);
         const qsizetype zeile = k_.zeile(i);
-        if (!passt(befundnummer, b.befnr)) {
+        if (!befundnummer(b.befnr)) {
             melde(zeile, 1, Art::Fehler,
                   QStringLiteral("%1 ist keine Befundnummer (Ziffern und höchstens ein Punkt, "
                                  "z. B. 1.1); Kalvomat zeigt und druckt %1 als Nr. Die Nummer "
@@ -399,14 +448,15 @@ private:
                                  "als Text formatieren, sonst wird aus 1.1 ein Datum.")
                       .arg(zitat(b.befnr)));
         }
-        if (texte_.contains(b.beftext)) {
+        int frueher = 1; // the first finding of the same text
+        while (k_.befund(frueher).beftext != b.beftext)
+            ++frueher;
+        if (frueher < i) {
             melde(zeile, 2, Art::Hinweis,
                   QStringLiteral("Der Befundtext %1 steht schon in Zeile %2; in der Befundliste "
                                  "sind die Befunde nicht zu unterscheiden. Einen der Texte "
                                  "ändern.")
-                      .arg(zitat(b.beftext), QString::number(texte_.value(b.beftext))));
-        } else {
-            texte_.insert(b.beftext, zeile);
+                      .arg(zitat(b.beftext), QString::number(k_.zeile(frueher))));
         }
         // A heading never comes into a plan row: its amounts, limits and services are not used.
         if (k_.istUeberschrift(i))
@@ -560,8 +610,8 @@ private:
         const QString nr = e.nr.trimmed();
         if (nr.isEmpty())
             return;
-        liste.nummern.insert(e.vorzeichen + u'\t' + nr);
-        if (liste.zeileDesUeberlaufs == 0 && liste.nummern.size() > groesse)
+        (e.vorzeichen == u"-1" ? liste.abzuege : liste.nummern).insert(nr);
+        if (liste.zeileDesUeberlaufs == 0 && liste.anzahl() > groesse)
             liste.zeileDesUeberlaufs = zeile;
     }
 
@@ -575,13 +625,12 @@ private:
                              "Gesamtliste hält %1, ein großer Plan verliert dort Leistungen.")
                   .arg(groesse)
                   .arg(name)
-                  .arg(liste.nummern.size()));
+                  .arg(liste.anzahl()));
     }
 
     const Textinhalt &datei_;
     const Katalog &k_;
     QList<Pruefmeldung> m_;
-    QHash<QString, qsizetype> texte_;
     QList<qsizetype> ohneBetraege_;
     Liste bema_;
     Liste bel_;
@@ -596,17 +645,35 @@ QList<Pruefmeldung> katalogPruefen(const Textinhalt &datei, const Katalog &katal
 
 QString alsZeile(const Pruefmeldung &meldung)
 {
-    QString zeile =
-        meldung.zeile > 0 ? QStringLiteral("Zeile %1").arg(meldung.zeile) : QStringLiteral("Datei");
-    if (meldung.feld >= 1 && meldung.feld <= 20)
-        zeile += QStringLiteral(", Feld %1 (%2)").arg(meldung.feld).arg(feldName(meldung.feld));
-    zeile +=
-        meldung.art == Art::Fehler ? QStringLiteral(": Fehler: ") : QStringLiteral(": Hinweis: ");
-    zeile += meldung.text;
-    for (QChar &c : zeile) {
-        if (c.category() == QChar::Other_Control)
-            c = u'?';
+    // One allocation for the whole line: the check of a damaged file makes many of them.
+    QString zeile;
+    zeile.reserve(meldung.text.size() + 64);
+    const auto zahl = [&zeile](long long n) {
+        char ziffern[24];
+        const char *ende = std::to_chars(ziffern, ziffern + sizeof ziffern, n).ptr;
+        zeile.append(QLatin1String(ziffern, ende - ziffern));
+    };
+    if (meldung.zeile > 0) {
+        zeile.append(QLatin1String("Zeile "));
+        zahl(meldung.zeile);
+    } else {
+        zeile.append(QLatin1String("Datei"));
     }
+    if (meldung.feld >= 1 && meldung.feld <= 20) {
+        zeile.append(QLatin1String(", Feld "));
+        zahl(meldung.feld);
+        zeile.append(QLatin1String(" (")).append(feldName(meldung.feld)).append(u')');
+    }
+    zeile.append(meldung.art == Art::Fehler ? QLatin1String(": Fehler: ")
+                                            : QLatin1String(": Hinweis: "));
+    // The file's control characters (C0, DEL and C1: Unicode's Cc) stand in the text only.
+    const qsizetype anfang = zeile.size();
+    zeile.append(meldung.text);
+    const auto steuerzeichen = [](QChar c) {
+        return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+    };
+    if (std::any_of(meldung.text.cbegin(), meldung.text.cend(), steuerzeichen))
+        std::replace_if(zeile.begin() + anfang, zeile.end(), steuerzeichen, QChar(u'?'));
     return zeile;
 }
 

@@ -22,10 +22,11 @@ QString windows1252OhneCodec(QByteArrayView bytes)
 
 namespace {
 
-// Windows-1252 through Qt's codec, or through the own table where Qt has no such codec.
+// Windows-1252 through Qt's codec, or through the own table where Qt has no such codec. The
+// codec is opened once: a single-byte code keeps no state from one text to the next.
 QString ausWindows1252(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1252");
+    static QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
     return decoder.isValid() ? decoder.decode(bytes) : windows1252OhneCodec(bytes);
 }
 
@@ -57,12 +58,6 @@ QList<Text> zerlegen(Text text, bool nurLf)
     return zeilen;
 }
 
-bool nurAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char b) { return static_cast<unsigned char>(b) < 0x80; });
-}
-
 } // namespace
 
 Textinhalt textinhalt(const QByteArray &bytes)
@@ -74,9 +69,11 @@ Textinhalt textinhalt(const QByteArray &bytes)
         inhalt.zeichensatz = Zeichensatz::utf8MitKennung;
         rest = rest.sliced(3);
         text = QString::fromUtf8(rest);
-    } else if (!nurAscii(rest) && rest.isValidUtf8()) {
-        inhalt.zeichensatz = Zeichensatz::utf8;
+    } else if (rest.isValidUtf8()) {
+        // Plain ASCII reads the same in both; only a character beyond it makes the file UTF-8.
         text = QString::fromUtf8(rest);
+        if (text.size() < rest.size())
+            inhalt.zeichensatz = Zeichensatz::utf8;
     } else {
         if (rest.startsWith("\xFF\xFE") || rest.startsWith("\xFE\xFF"))
             inhalt.zeichensatz = Zeichensatz::utf16;
@@ -85,7 +82,9 @@ Textinhalt textinhalt(const QByteArray &bytes)
         text = ausWindows1252(rest);
     }
     inhalt.nurLf = !rest.contains('\r') && rest.contains('\n');
-    for (const QStringView zeile : zerlegen(QStringView(text), inhalt.nurLf))
+    const QList<QStringView> zeilen = zerlegen(QStringView(text), inhalt.nurLf);
+    inhalt.zeilen.reserve(zeilen.size());
+    for (const QStringView zeile : zeilen)
         inhalt.zeilen.append(zeile.toString());
     if (inhalt.zeichensatz == Zeichensatz::utf8MitKennung && !rest.isValidUtf8()) {
         const QList<QByteArrayView> roh = zerlegen(rest, inhalt.nurLf);
