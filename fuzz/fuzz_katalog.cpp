@@ -43,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         auto anzahl = anzahlen.find(grenzen);
         if (anzahl == anzahlen.end())
             anzahl =
-                anzahlen.emplace(grenzen, regionAuswerten("11 12 21 31 41 OK UK", grenzen).anzahl)
+                anzahlen
+                    .emplace(
+                        grenzen,
+                        regionAuswerten(QStringLiteral("11 12 21 31 41 OK UK"), grenzen).anzahl)
                     .first;
         plan.planwert[row][PlanState::spalteAnzahl] = anzahl->second;
         berechne_erg(plan, row);

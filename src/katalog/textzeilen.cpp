@@ -15,7 +15,7 @@ QString windows1252OhneCodec(QByteArrayView bytes)
     text.reserve(bytes.size());
     for (const char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        text.append(u >= 0x80 && u < 0xA0 ? QChar(c1[u - 0x80]) : QChar(u));
+        text.append(u >= 0x80 && u < 0xA0 ? QChar(c1[u - 0x80]) : QChar(static_cast<char16_t>(u)));
     }
     return text;
 }

@@ -134,42 +134,53 @@ void TstPruefen::startmeldung_data()
     QTest::newRow("nur Hinweise") << befunde(5, 0) << QString() << QStringList();
     QTest::newRow("zehn Fehler") << befunde(10, 10) << fehler << zehn;
     QTest::newRow("elf Fehler") << befunde(11, 11) << fehler
-                                << zehn + QStringList {"… und 1 weitere Zeile"};
+                                << zehn + QStringList {QStringLiteral("… und 1 weitere Zeile")};
     QTest::newRow("71 Befunde")
         << befunde(71, 0) << fehler
-        << QStringList {"Zeile 72, Feld 1 (Nr): Fehler: mehr als 70 Befunde, der Befund „Befund "
-                        "71“ wurde samt seinen Leistungen nicht übernommen."};
-    QTest::newRow("5000 Fehler") << befunde(5000, 5000) << fehler
-                                 << zehn + QStringList {"… und 4990 weitere Zeilen"};
+        << QStringList {QStringLiteral(
+               "Zeile 72, Feld 1 (Nr): Fehler: mehr als 70 Befunde, der Befund „Befund "
+               "71“ wurde samt seinen Leistungen nicht übernommen.")};
+    const QStringList vieleFehler =
+        zehn + QStringList {QStringLiteral("… und 4990 weitere Zeilen")};
+    QTest::newRow("5000 Fehler") << befunde(5000, 5000) << fehler << vieleFehler;
     QTest::newRow("UTF-8 mit LF: nur Hinweise")
         << QStringLiteral("Kopf\n1.1\tLücke\t\t\t60\t70\t75\t100\t-1\t-1\t-1\t-1\n").toUtf8()
         << QString() << QStringList();
     QTest::newRow("neue Fehler")
-        << alsDatei({"Kopf", "01. Jan\tKrone\t\t\t-60\t70\t75\t100\t-1\t-1\t-1\t-1",
-                     "1.3\tVerblendung\t\t\t\t\t\t20\t-1\t-1\t-1\tNicht an Pfeilern"})
+        << alsDatei(
+               {QStringLiteral("Kopf"),
+                QStringLiteral("01. Jan\tKrone\t\t\t-60\t70\t75\t100\t-1\t-1\t-1\t-1"),
+                QStringLiteral("1.3\tVerblendung\t\t\t\t\t\t20\t-1\t-1\t-1\tNicht an Pfeilern")})
         << fehler
-        << QStringList {"Zeile 2, Feld 1 (Nr): Fehler: „01. Jan“ ist keine Befundnummer (Ziffern "
-                        "und höchstens ein Punkt, z. B. 1.1); Kalvomat zeigt und druckt „01. "
-                        "Jan“ als Nr. Die Nummer berichtigen; in einer Tabellenkalkulation die "
-                        "Spalte vorher als Text formatieren, sonst wird aus 1.1 ein Datum.",
-                        "Zeile 2, Feld 5 (ohne Bonus): Fehler: „-60“ ist negativ; Kalvomat liest "
-                        "daraus -60 und zieht den Betrag von der Summe ab. Festzuschüsse sind nie "
-                        "negativ: das Minus entfernen.",
-                        "Zeile 3, Feld 12 (Zählgrenze): Fehler: Feld 12 enthält Text – fehlt "
-                        "davor ein Tabulator? Kalvomat liest „Nicht an Pfeilern“ als Zählgrenze 0 "
-                        "und die Felder davor eine Spalte zu weit links. Den fehlenden Tabulator "
-                        "einfügen."};
+        << QStringList {
+               QStringLiteral(
+                   "Zeile 2, Feld 1 (Nr): Fehler: „01. Jan“ ist keine Befundnummer (Ziffern "
+                   "und höchstens ein Punkt, z. B. 1.1); Kalvomat zeigt und druckt „01. "
+                   "Jan“ als Nr. Die Nummer berichtigen; in einer Tabellenkalkulation die "
+                   "Spalte vorher als Text formatieren, sonst wird aus 1.1 ein Datum."),
+               QStringLiteral(
+                   "Zeile 2, Feld 5 (ohne Bonus): Fehler: „-60“ ist negativ; Kalvomat liest "
+                   "daraus -60 und zieht den Betrag von der Summe ab. Festzuschüsse sind nie "
+                   "negativ: das Minus entfernen."),
+               QStringLiteral(
+                   "Zeile 3, Feld 12 (Zählgrenze): Fehler: Feld 12 enthält Text – fehlt "
+                   "davor ein Tabulator? Kalvomat liest „Nicht an Pfeilern“ als Zählgrenze 0 "
+                   "und die Felder davor eine Spalte zu weit links. Den fehlenden Tabulator "
+                   "einfügen.")};
     QTest::newRow("kein Befund: mit Semikolon getrennt")
-        << alsDatei({"Nr;Befund;ohne Bonus", "1.1;Krone;60"}) << keiner
-        << QStringList {"Datei: Fehler: Die Datei enthält keinen Befund: keine Zeile hat einen "
-                        "Tabulator, die Felder sind mit Semikolon getrennt; die Befundliste "
-                        "bleibt leer. Die Felder mit Tabulatoren trennen, in einer "
-                        "Tabellenkalkulation als „Text (Tabulator-getrennt)“ speichern."};
+        << alsDatei({QStringLiteral("Nr;Befund;ohne Bonus"), QStringLiteral("1.1;Krone;60")})
+        << keiner
+        << QStringList {QStringLiteral(
+               "Datei: Fehler: Die Datei enthält keinen Befund: keine Zeile hat einen "
+               "Tabulator, die Felder sind mit Semikolon getrennt; die Befundliste "
+               "bleibt leer. Die Felder mit Tabulatoren trennen, in einer "
+               "Tabellenkalkulation als „Text (Tabulator-getrennt)“ speichern.")};
     QTest::newRow("kein Befund: nur die Kopfzeile, ohne Zeilenende")
-        << QByteArray("Nr\tBefund") << keiner
-        << QStringList {"Datei: Fehler: Die Datei enthält keinen Befund: sie hat nur eine Zeile, "
-                        "die Kopfzeile; die Befundliste bleibt leer. Die Befunde ab Zeile 2 "
-                        "eintragen, je Befund eine Zeile."};
+        << QByteArrayLiteral("Nr\tBefund") << keiner
+        << QStringList {QStringLiteral(
+               "Datei: Fehler: Die Datei enthält keinen Befund: sie hat nur eine Zeile, "
+               "die Kopfzeile; die Befundliste bleibt leer. Die Befunde ab Zeile 2 "
+               "eintragen, je Befund eine Zeile.")};
 }
 
 void TstPruefen::startmeldung()
@@ -182,7 +193,8 @@ void TstPruefen::startmeldung()
     const QString erwartet = einleitung.isEmpty()
         ? QString()
         : (QStringList() << einleitung << zeilen.join(u'\n') << schluss).join(u"\n\n");
-    QCOMPARE(t.gesagt.meldungen.join(u" // ").replace(t.ordner.path(), "<Ordner>"), erwartet);
+    QCOMPARE(t.gesagt.meldungen.join(u" // ").replace(t.ordner.path(), QStringLiteral("<Ordner>")),
+             erwartet);
 }
 
 QTEST_MAIN(TstPruefen)

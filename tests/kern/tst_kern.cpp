@@ -132,7 +132,8 @@ void TstKern::fall()
         const Textinhalt t = textinhalt(f[2].toLatin1());
         const char *const saetze[] = {"windows1252", "utf8", "utf8MitKennung", "utf16"};
         QCOMPARE(QStringLiteral("%1 %2 %3")
-                     .arg(saetze[static_cast<int>(t.zeichensatz)], t.nurLf ? "lf" : "cr")
+                     .arg(QLatin1String(saetze[static_cast<int>(t.zeichensatz)]),
+                          t.nurLf ? QLatin1String("lf") : QLatin1String("cr"))
                      .arg(t.kaputteUtf8Zeile),
                  f[3]);
         QCOMPARE(t.zeilen, f[4] == u"-" ? QStringList() : f.mid(4));
@@ -142,7 +143,7 @@ void TstKern::fall()
         const QByteArray original = datei.readAll();
         QString text = QStringDecoder("windows-1252").decode(original);
         if (f[2].contains(u"lf"))
-            text.replace("\r\n", "\n");
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QByteArray kopie = f[2].contains(u"lf") && text.contains(u'\r') ? QByteArray()
             : f[2].contains(u"utf8") || f[2].contains(u"bom")
             ? text.toUtf8()
