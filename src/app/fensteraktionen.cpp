@@ -67,6 +67,8 @@ void Main::druckwahl_zeigen()
     drkframe->setVisible(true);
     drkframe->raise();
     drkframe->setEnabled(true);
+    // From the keyboard: Tab runs through the kinds, Space prints one, Escape cancels.
+    cmdDruckwahl[0]->setFocus(Qt::ShortcutFocusReason);
 }
 
 void Main::cmdDruckwahl_Click(int Index)
