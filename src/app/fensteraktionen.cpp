@@ -5,6 +5,7 @@
 #include "app/dialoge.h"
 #include "app/main_window.h"
 #include "app/twips.h"
+#include "druck/druck.h"
 #include "plattform/browser.h"
 
 #include <QCoreApplication>
@@ -96,5 +97,6 @@ void Main::druckwahlBeschriften()
     for (int i = 0; i < 8; ++i)
         cmdDruckwahl[i]->setAccessibleName(
             i == 7 ? wohin + QStringLiteral(" abbrechen")
-                   : QStringLiteral("%1: %2").arg(wohin, cmdDruckwahl[i]->text()));
+                   : QStringLiteral("%1: %2").arg(
+                       wohin, QString::fromUtf16(berichtsName[static_cast<std::size_t>(i)])));
 }
