@@ -5,6 +5,7 @@
 #include "app/dialoge.h"
 #include "app/main_window.h"
 #include "app/twips.h"
+#include "druck/druck.h"
 #include "plattform/browser.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,8 @@ void Main::druckwahl_zeigen()
     drkframe->setVisible(true);
     drkframe->raise();
     drkframe->setEnabled(true);
+    // From the keyboard: Tab runs through the kinds, Space prints one, Escape cancels.
+    cmdDruckwahl[0]->setFocus(Qt::ShortcutFocusReason);
 }
 
 void Main::cmdDruckwahl_Click(int Index)
@@ -94,5 +97,6 @@ void Main::druckwahlBeschriften()
     for (int i = 0; i < 8; ++i)
         cmdDruckwahl[i]->setAccessibleName(
             i == 7 ? wohin + QStringLiteral(" abbrechen")
-                   : QStringLiteral("%1: %2").arg(wohin, cmdDruckwahl[i]->text()));
+                   : QStringLiteral("%1: %2").arg(
+                       wohin, QString::fromUtf16(berichtsName[static_cast<std::size_t>(i)])));
 }

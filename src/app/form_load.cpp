@@ -104,8 +104,8 @@ void Main::spaltenkoepfe_setzen()
 void Main::befunde_laden()
 {
     const auto bytes = dateiLesen(befDatei);
-    const QStringList zeilen = bytes ? textzeilen(*bytes) : QStringList();
-    editor_.katalogSetzen(katalogAusZeilen(zeilen));
+    const Textinhalt datei = bytes ? textinhalt(*bytes) : Textinhalt();
+    editor_.katalogSetzen(katalogAusZeilen(datei.zeilen));
     const Katalog &katalog = editor_.katalog();
     befwahl->addItems(katalog.liste());
     for (int k = 0; k < katalog.gruppen().size(); ++k)
@@ -118,15 +118,20 @@ void Main::befunde_laden()
                            "einer leeren Befundliste. Legen Sie die Datei in diesen "
                            "Ordner und starten Sie das Programm neu.")
                 .arg(befDatei, ordner()));
-    } else if (const QStringList fehler = fehlerZeilen(katalogPruefen(zeilen, katalog), 10);
+    } else if (const QStringList fehler = fehlerZeilen(katalogPruefen(datei, katalog), 10);
                !fehler.isEmpty()) {
         // The lines beyond the table limits are among these errors. Ten lines at most, so that
-        // even a file of random bytes gives a message whose OK button stays on the screen.
-        dialoge_->meldung(
-            QStringLiteral("Die Befunddatei „%1“ im Ordner „%2“ enthält Fehler; Beträge und "
-                           "Leistungen dieser Zeilen können falsch sein oder fehlen:\n\n%3\n\n"
-                           "Eine genaue Prüfung zeigt: kalvomat --pruefen")
-                .arg(befDatei, ordner(), fehler.join(u'\n')));
+        // even a file of random bytes gives a message whose OK button stays on the screen. A
+        // file with lines but no finding leaves the list empty, which the message says first.
+        const QString einleitung = !datei.zeilen.isEmpty() && katalog.anzahlBefunde() == 0
+            ? QStringLiteral("Die Befunddatei „%1“ im Ordner „%2“ enthält keinen Befund; "
+                             "Kalvomat startet mit einer leeren Befundliste. Berichtigen Sie "
+                             "die Datei und starten Sie das Programm neu:")
+            : QStringLiteral("Die Befunddatei „%1“ im Ordner „%2“ enthält Fehler; Beträge und "
+                             "Leistungen dieser Zeilen können falsch sein oder fehlen:");
+        dialoge_->meldung(einleitung.arg(befDatei, ordner()) + QStringLiteral("\n\n")
+                          + fehler.join(u'\n')
+                          + QStringLiteral("\n\nEine genaue Prüfung zeigt: kalvomat --pruefen"));
     }
 
     // Tooltips and the place of the finding list.

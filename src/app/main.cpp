@@ -6,7 +6,8 @@
 
 int main(int argc, char **argv)
 {
-    // The command-line uses come first: they need no display and open no window.
+    // The command-line uses and wrong arguments come first: they need no display and open no
+    // window.
     if (const auto code = befehlszeile(argc, argv))
         return *code;
     QApplication app(argc, argv);

@@ -454,6 +454,9 @@ void Main::ereignisseVerbinden()
 
     // Ctrl+Q ends the program, as in other desktop programs, on every platform (the platform's
     // own quit key is not Ctrl+Q everywhere); closing asks first for a plan not saved.
+    auto *abbrechen = new QShortcut(QKeySequence(Qt::Key_Escape), drkframe);
+    abbrechen->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(abbrechen, &QShortcut::activated, this, [this] { cmdDruckwahl_Click(7); });
     auto *ende = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(ende, &QShortcut::activated, this, &QWidget::close);
     aktionenAnlegen();

@@ -17,9 +17,6 @@ constexpr int nichtLesbar = 2;
 // A chart is a few hundred bytes; more than this is no chart.
 constexpr qint64 hoechstens = 1 << 20;
 
-const QString aufruf =
-    QStringLiteral("Aufruf: kalvomat --vorschlag DATEI [--json]; mehr dazu: kalvomat --help");
-
 // The bytes of the file, or the German reason why there are none.
 std::optional<QByteArray> lesen(const QString &pfad, QTextStream &err)
 {
@@ -54,45 +51,9 @@ std::optional<QByteArray> lesen(const QString &pfad, QTextStream &err)
 
 } // namespace
 
-std::optional<int> vorschlagAufruf(int argc, char **argv)
+int vorschlagAusgeben(const QString &datei, bool json, QTextStream &aus, QTextStream &err)
 {
-    QStringList argumente;
-    for (int i = 1; i < argc; ++i)
-        argumente << QString::fromLocal8Bit(argv[i]);
-    const QString option = QStringLiteral("--vorschlag");
-    if (!std::any_of(argumente.begin(), argumente.end(),
-                     [&](const QString &a) { return a == option || a.startsWith(option + u'='); }))
-        return std::nullopt;
-
-    QTextStream aus(stdout);
-    QTextStream err(stderr);
-    std::optional<QString> datei;
-    bool json = false;
-    std::optional<QString> fremd;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString &a = argumente[i];
-        // An option after --vorschlag is no file name; "./--datei" or "--vorschlag=--datei" is.
-        const bool wert = i + 1 < argumente.size() && !argumente[i + 1].startsWith(u"--");
-        if (a == u"--json" && !json)
-            json = true;
-        else if (a.startsWith(option + u'=') && !datei)
-            datei = a.mid(option.size() + 1);
-        else if (a == option && !datei && wert)
-            datei = argumente[++i];
-        else if (a != option || datei)
-            fremd = a;
-        if (fremd || (a == option && !datei))
-            break;
-    }
-    if (fremd || !datei || datei->isEmpty()) {
-        err << (fremd ? QStringLiteral("kalvomat: „%1“ passt nicht zu --vorschlag. ").arg(*fremd)
-                      : QStringLiteral("kalvomat: --vorschlag braucht eine Datei (- liest die "
-                                       "Standardeingabe). "))
-            << aufruf << '\n';
-        return nichtLesbar;
-    }
-
-    const auto bytes = lesen(*datei, err);
+    const auto bytes = lesen(datei, err);
     if (!bytes)
         return nichtLesbar;
     const GelesenesZahnschema gelesen = zahnschemaLesen(QString::fromUtf8(*bytes));

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int feldAnzahl = 20; // fields beyond the 20th are not read
@@ -27,14 +29,14 @@ const Leistungseintrag leererEintrag {};
 
 // The line is cut at the first 19 tabs only, so a line with a million tabs costs no more than one
 // with twenty.
-std::array<QString, feldAnzahl> katalogFelder(QStringView zeile)
+std::array<QStringView, feldAnzahl> katalogFeldteile(QStringView zeile)
 {
-    std::array<QString, feldAnzahl> feld;
+    std::array<QStringView, feldAnzahl> feld;
     qsizetype anfang = 0;
     for (int f = 0; f < feldAnzahl; ++f) {
         const qsizetype tab = zeile.indexOf(u'\t', anfang);
         const qsizetype ende = tab < 0 ? zeile.size() : tab;
-        feld[f] = ohneLeerzeichen(zeile.sliced(anfang, ende - anfang)).toString();
+        feld[f] = ohneLeerzeichen(zeile.sliced(anfang, ende - anfang));
         if (tab < 0)
             break;
         anfang = tab + 1;
@@ -46,15 +48,15 @@ namespace {
 
 // A finding text quoted in a message: long texts (or binary junk) are cut so that the message
 // stays readable.
-QString kurz(const QString &text)
+QString kurz(QStringView text)
 {
     constexpr qsizetype hoechstens = 60;
     if (text.size() <= hoechstens)
-        return text;
-    return text.first(hoechstens) + u'…';
+        return text.toString();
+    return text.first(hoechstens).toString() + u'…';
 }
 
-QString befundName(const QString &befnr, const QString &beftext)
+QString befundName(QStringView befnr, QStringView beftext)
 {
     return kurz(beftext.isEmpty() ? befnr : beftext);
 }
@@ -66,18 +68,22 @@ bool istUeberschriftText(const QString &text)
 
 // One service entry from a number field and a text field: a leading "-" marks a deduction and
 // is not part of the number (the rest is taken as it stands, not trimmed again).
-Leistungseintrag eintrag(const QString &nummer, const QString &text)
+Leistungseintrag eintrag(QStringView nummer, QStringView text)
 {
     if (nummer.startsWith(u'-'))
-        return {-1, nummer.mid(1), text};
-    return {1, nummer, text};
+        return {-1, nummer.sliced(1).toString(), text.toString()};
+    return {1, nummer.toString(), text.toString()};
 }
 
-QList<Leistungseintrag> vorhandene(const std::array<Leistungseintrag, eintragsAnzahl> &eintraege)
+QList<Leistungseintrag> vorhandene(const QList<Leistungseintrag> &eintraege)
 {
+    const auto fehlt = [](const Leistungseintrag &e) { return ohneLeerzeichen(e.nr).isEmpty(); };
+    if (std::none_of(eintraege.begin(), eintraege.end(), fehlt))
+        return eintraege; // usually all are present: the list is shared, not copied
     QList<Leistungseintrag> liste;
+    liste.reserve(eintraege.size());
     for (const Leistungseintrag &e : eintraege) {
-        if (!ohneLeerzeichen(e.nr).isEmpty())
+        if (!fehlt(e))
             liste.append(e);
     }
     return liste;
@@ -134,18 +140,27 @@ int Katalog::belzeiger(const QString &befundText) const
     return bemazeiger(befundText);
 }
 
+namespace {
+
+const Leistungseintrag &eintragAus(const QList<Leistungseintrag> &eintraege, int k)
+{
+    return k >= 0 && k < eintraege.size() ? eintraege.at(k) : leererEintrag;
+}
+
+} // namespace
+
 const Leistungseintrag &Katalog::bema(int i, int k) const
 {
-    if (i < 0 || i > hoechsterBefund || k < 0 || k > hoechsterEintrag)
+    if (i < 0 || i > hoechsterBefund)
         return leererEintrag;
-    return bema_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+    return eintragAus(bema_[static_cast<std::size_t>(i)], k);
 }
 
 const Leistungseintrag &Katalog::bel(int i, int k) const
 {
-    if (i < 0 || i > hoechsterBefund || k < 0 || k > hoechsterEintrag)
+    if (i < 0 || i > hoechsterBefund)
         return leererEintrag;
-    return bel_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+    return eintragAus(bel_[static_cast<std::size_t>(i)], k);
 }
 
 QList<Leistungseintrag> Katalog::bemaEintraege(int i) const
@@ -172,8 +187,6 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
     k.liste_.append(QString::fromUtf16(Katalog::leerEintrag));
 
     int n = 0; // current finding; continuation lines before the first finding go to row 0
-    int bemaZaehler = 0;
-    int belZaehler = 0;
     // A finding that did not fit takes its continuation lines with it: they must not add
     // services to the last finding that did fit.
     bool befundVerworfen = false;
@@ -183,11 +196,9 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
         if (!zeile.contains(u'\t'))
             continue;
         const qsizetype zeilenNr = z + 1;
-        const auto feld = katalogFelder(zeile);
+        const auto feld = katalogFeldteile(zeile);
 
         if (!feld[0].isEmpty()) {
-            bemaZaehler = 0;
-            belZaehler = 0;
             if (n >= Katalog::hoechsterBefund) {
                 befundVerworfen = true;
                 k.auslassungen_.append(
@@ -202,8 +213,8 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
             ++n;
             Befund &b = k.befunde_[static_cast<std::size_t>(n)];
             k.zeilen_[static_cast<std::size_t>(n)] = zeilenNr;
-            b.befnr = feld[0];
-            b.beftext = feld[1];
+            b.befnr = feld[0].toString();
+            b.beftext = feld[1].toString();
             k.liste_.append(b.beftext);
             if (istUeberschriftText(b.beftext)) {
                 if (k.gruppen_.size() < Katalog::gruppenAnzahl) {
@@ -217,21 +228,21 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                              .arg(kurz(b.beftext))});
                 }
             }
-            b.befinfo1 = feld[2];
-            b.befinfo2 = feld[3];
+            b.befinfo1 = feld[2].toString();
+            b.befinfo2 = feld[3].toString();
             for (std::size_t s = 0; s < 4; ++s) {
-                b.befzuschuss[s] = feld[4 + s];
-                b.befgrenze[s] = feld[8 + s];
+                b.befzuschuss[s] = feld[4 + s].toString();
+                b.befgrenze[s] = feld[8 + s].toString();
             }
-            b.befnichtz = feld[12];
-            b.befnichtk = feld[13];
-            b.weitere[0] = feld[14];
-            b.weitere[1] = feld[15];
+            b.befnichtz = feld[12].toString();
+            b.befnichtk = feld[13].toString();
+            b.weitere[0] = feld[14].toString();
+            b.weitere[1] = feld[15].toString();
         } else if (befundVerworfen) {
             continue;
         }
 
-        const auto ueberzaehlig = [&](int f, const QString &tabelle, const QString &nummer) {
+        const auto ueberzaehlig = [&](int f, const QString &tabelle, QStringView nummer) {
             const Befund &b = k.befunde_[static_cast<std::size_t>(n)];
             const QString name = n == 0
                 ? QStringLiteral("vor dem ersten Befund")
@@ -243,23 +254,20 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                                         .arg(tabelle, name, kurz(nummer))});
         };
 
+        // A finding line starts its finding's entries afresh: its index is a new one.
+        QList<Leistungseintrag> &bema = k.bema_[static_cast<std::size_t>(n)];
+        QList<Leistungseintrag> &bel = k.bel_[static_cast<std::size_t>(n)];
         if (!feld[16].isEmpty()) {
-            if (bemaZaehler < eintragsAnzahl) {
-                k.bema_[static_cast<std::size_t>(n)][static_cast<std::size_t>(bemaZaehler)] =
-                    eintrag(feld[16], feld[17]);
-                ++bemaZaehler;
-            } else {
+            if (bema.size() < eintragsAnzahl)
+                bema.append(eintrag(feld[16], feld[17]));
+            else
                 ueberzaehlig(17, QStringLiteral("BEMA"), feld[16]);
-            }
         }
         if (!feld[18].isEmpty()) {
-            if (belZaehler < eintragsAnzahl) {
-                k.bel_[static_cast<std::size_t>(n)][static_cast<std::size_t>(belZaehler)] =
-                    eintrag(feld[18], feld[19]);
-                ++belZaehler;
-            } else {
+            if (bel.size() < eintragsAnzahl)
+                bel.append(eintrag(feld[18], feld[19]));
+            else
                 ueberzaehlig(19, QStringLiteral("BEL"), feld[18]);
-            }
         }
     }
     return k;

@@ -85,19 +85,19 @@ public:
 private:
     friend Katalog katalogAusZeilen(const QStringList &zeilen);
 
-    using Eintraege = std::array<Leistungseintrag, hoechsterEintrag + 1>;
+    // The entries written for each finding, at most 101; every later index reads as empty.
     std::array<Befund, hoechsterBefund + 1> befunde_;
-    std::array<Eintraege, hoechsterBefund + 1> bema_;
-    std::array<Eintraege, hoechsterBefund + 1> bel_;
+    std::array<QList<Leistungseintrag>, hoechsterBefund + 1> bema_;
+    std::array<QList<Leistungseintrag>, hoechsterBefund + 1> bel_;
     QStringList liste_;
     QStringList gruppen_;
     QList<Auslassung> auslassungen_;
     std::array<qsizetype, hoechsterBefund + 1> zeilen_ {};
 };
 
-// Fields 1 to 20 of a catalogue line as the reader sees them: split at tabs, each trimmed of
-// blanks, missing trailing fields empty, fields beyond the 20th not read.
-std::array<QString, 20> katalogFelder(QStringView zeile);
+// Fields 1 to 20 of a catalogue line as the reader sees them, as views into the line: split at
+// tabs, each trimmed of blanks, missing trailing fields empty, fields beyond the 20th not read.
+std::array<QStringView, 20> katalogFeldteile(QStringView zeile);
 
 // Reads the catalogue from the decoded lines of "bef.txt" (line 1 is the header).
 Katalog katalogAusZeilen(const QStringList &zeilen);

@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <type_traits>
+
 QString windows1252OhneCodec(QByteArrayView bytes)
 {
     static constexpr char16_t c1[32] = {
@@ -19,33 +22,80 @@ QString windows1252OhneCodec(QByteArrayView bytes)
 
 namespace {
 
-// Windows-1252 through Qt's codec, or through the own table where Qt has no such codec.
+// Windows-1252 through Qt's codec, or through the own table where Qt has no such codec. The
+// codec is opened once: a single-byte code keeps no state from one text to the next.
 QString ausWindows1252(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1252");
+    static QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
     return decoder.isValid() ? decoder.decode(bytes) : windows1252OhneCodec(bytes);
+}
+
+// The lines of a decoded text or of raw bytes: CR and LF have the same codes in both, and no
+// UTF-8 sequence contains them. With nurLf the lines end at LF, else at CR or CR LF.
+template<typename Text>
+QList<Text> zerlegen(Text text, bool nurLf)
+{
+    QList<Text> zeilen;
+    const auto ende = [nurLf] {
+        if constexpr (std::is_same_v<Text, QStringView>)
+            return QChar(nurLf ? u'\n' : u'\r');
+        else
+            return nurLf ? '\n' : '\r';
+    }();
+    qsizetype anfang = 0;
+    const qsizetype n = text.size();
+    while (anfang < n) {
+        const qsizetype e = text.indexOf(ende, anfang);
+        if (e < 0) {
+            zeilen.append(text.sliced(anfang));
+            break;
+        }
+        zeilen.append(text.sliced(anfang, e - anfang));
+        anfang = e + 1;
+        if (!nurLf && anfang < n && text.at(anfang) == u'\n')
+            ++anfang;
+    }
+    return zeilen;
 }
 
 } // namespace
 
+Textinhalt textinhalt(const QByteArray &bytes)
+{
+    Textinhalt inhalt;
+    QByteArrayView rest(bytes);
+    QString text;
+    if (rest.startsWith("\xEF\xBB\xBF")) {
+        inhalt.zeichensatz = Zeichensatz::utf8MitKennung;
+        rest = rest.sliced(3);
+        text = QString::fromUtf8(rest);
+    } else if (rest.isValidUtf8()) {
+        // Plain ASCII reads the same in both; only a character beyond it makes the file UTF-8.
+        text = QString::fromUtf8(rest);
+        if (text.size() < rest.size())
+            inhalt.zeichensatz = Zeichensatz::utf8;
+    } else {
+        if (rest.startsWith("\xFF\xFE") || rest.startsWith("\xFE\xFF"))
+            inhalt.zeichensatz = Zeichensatz::utf16;
+        // One byte is one character in Windows-1252, so the file is decoded once and split
+        // afterwards.
+        text = ausWindows1252(rest);
+    }
+    inhalt.nurLf = !rest.contains('\r') && rest.contains('\n');
+    const QList<QStringView> zeilen = zerlegen(QStringView(text), inhalt.nurLf);
+    inhalt.zeilen.reserve(zeilen.size());
+    for (const QStringView zeile : zeilen)
+        inhalt.zeilen.append(zeile.toString());
+    if (inhalt.zeichensatz == Zeichensatz::utf8MitKennung && !rest.isValidUtf8()) {
+        const QList<QByteArrayView> roh = zerlegen(rest, inhalt.nurLf);
+        const auto kaputt =
+            std::find_if(roh.begin(), roh.end(), [](QByteArrayView z) { return !z.isValidUtf8(); });
+        inhalt.kaputteUtf8Zeile = kaputt - roh.begin() + 1;
+    }
+    return inhalt;
+}
+
 QStringList textzeilen(const QByteArray &bytes)
 {
-    // One byte is one character in Windows-1252 and CR and LF keep their codes, so the file is
-    // decoded once and split afterwards.
-    const QString text = ausWindows1252(bytes);
-    QStringList zeilen;
-    qsizetype anfang = 0;
-    const qsizetype n = text.size();
-    while (anfang < n) {
-        const qsizetype cr = text.indexOf(u'\r', anfang);
-        if (cr < 0) {
-            zeilen.append(text.sliced(anfang));
-            break;
-        }
-        zeilen.append(text.sliced(anfang, cr - anfang));
-        anfang = cr + 1;
-        if (anfang < n && text.at(anfang) == u'\n')
-            ++anfang;
-    }
-    return zeilen;
+    return textinhalt(bytes).zeilen;
 }

@@ -1,8 +1,11 @@
 #include "katalog/zahlwert.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -10,10 +13,10 @@ namespace {
 // The power of ten of the leading digit of a number that std::from_chars found out of range:
 // above 0 it was too large, below it too small. The exponent is clamped so that even a
 // thousand-digit exponent cannot overflow.
-long long groessenordnung(const QByteArray &zahl)
+long long groessenordnung(QByteArrayView zahl)
 {
     const qsizetype e = zahl.indexOf('E');
-    const QByteArray mantisse = e < 0 ? zahl : zahl.first(e);
+    const QByteArrayView mantisse = e < 0 ? zahl : zahl.first(e);
     long long exponent = 0;
     if (e >= 0) {
         bool negativ = false;
@@ -54,7 +57,8 @@ double zahlwert(QStringView text)
 {
     // Blanks are skipped wherever they stand; the rest is collected as long as it can still be
     // part of a decimal number. Only the first "," counts as the decimal point.
-    QByteArray zahl;
+    // Numbers of the catalogue are short: they stay on the stack.
+    QVarLengthArray<char, 64> zahl;
     bool kommaErsetzt = false;
     bool ziffern = false;
     bool punkt = false;
@@ -73,7 +77,7 @@ double zahlwert(QStringView text)
         if (z >= '0' && z <= '9') {
             zahl.append(z);
             (exponent ? exponentZiffern : ziffern) = true;
-        } else if ((z == '+' || z == '-') && (amAnfang || (exponent && zahl.endsWith('E')))) {
+        } else if ((z == '+' || z == '-') && (amAnfang || (exponent && zahl.back() == 'E'))) {
             zahl.append(z);
         } else if (z == '.' && !punkt && !exponent) {
             punkt = true;
@@ -89,7 +93,7 @@ double zahlwert(QStringView text)
         return 0.0;
     // An exponent without digits ("12E", "12E+") is not part of the number.
     if (exponent && !exponentZiffern)
-        zahl.truncate(zahl.indexOf('E'));
+        zahl.resize(std::find(zahl.begin(), zahl.end(), 'E') - zahl.begin());
 
     const char *anfang = zahl.constData();
     const char *ende = anfang + zahl.size();
@@ -101,10 +105,33 @@ double zahlwert(QStringView text)
     (void)rest;
     if (fehler == std::errc::result_out_of_range) {
         // Too large gives an infinite value with its sign, too small gives zero.
-        if (groessenordnung(zahl) > 0)
+        if (groessenordnung(QByteArrayView(zahl.constData(), zahl.size())) > 0)
             return negativ ? -std::numeric_limits<double>::infinity()
                            : std::numeric_limits<double>::infinity();
         return negativ ? -0.0 : 0.0;
     }
     return wert;
+}
+
+double aufGeradeGerundet(double wert)
+{
+    const double unten = std::floor(wert);
+    const double rest = wert - unten; // exact: both lie within one unit of each other
+    if (rest < 0.5)
+        return unten;
+    if (rest > 0.5)
+        return unten + 1.0;
+    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
+}
+
+std::int32_t zaehlgrenze(QStringView text)
+{
+    constexpr double groesste = std::numeric_limits<std::int32_t>::max();
+    constexpr double kleinste = std::numeric_limits<std::int32_t>::min();
+    const double wert = zahlwert(text);
+    if (wert >= groesste)
+        return std::numeric_limits<std::int32_t>::max();
+    if (wert <= kleinste)
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(aufGeradeGerundet(wert));
 }

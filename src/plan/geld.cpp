@@ -6,19 +6,6 @@
 
 namespace {
 
-// Rounds a finite double to the nearest whole number, an exact half to the even neighbour,
-// independent of the floating-point rounding mode in force.
-double aufGeradeRunden(double v)
-{
-    const double unten = std::floor(v);
-    const double rest = v - unten; // exact: both lie within one unit of each other
-    if (rest < 0.5)
-        return unten;
-    if (rest > 0.5)
-        return unten + 1.0;
-    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
-}
-
 // Largest magnitude in units that is taken over: 2^53 units (about 900 billion EUR). Up to there
 // every whole number of units is exact in double precision; beyond it the product would already
 // be off by some units, which the window would show as a plausible but wrong figure.
@@ -36,23 +23,13 @@ Geld ausKatalog(QStringView text)
     const double einheiten = eur * static_cast<double>(einheit);
     if (!std::isfinite(einheiten) || std::fabs(einheiten) >= groessterBetrag)
         return ungueltig;
-    const double gerundet = aufGeradeRunden(einheiten);
+    const double gerundet = aufGeradeGerundet(einheiten);
     return gerundet == 0.0 ? 0 : static_cast<Geld>(gerundet);
 }
 
 std::int64_t grenzeAusKatalog(QStringView text)
 {
-    constexpr double groesste = std::numeric_limits<std::int32_t>::max();
-    constexpr double kleinste = std::numeric_limits<std::int32_t>::min();
-    const double wert = zahlwert(text);
-    if (std::isnan(wert))
-        return 0;
-    if (wert >= groesste)
-        return std::numeric_limits<std::int32_t>::max();
-    if (wert <= kleinste)
-        return std::numeric_limits<std::int32_t>::min();
-    const double gerundet = aufGeradeRunden(wert);
-    return gerundet == 0.0 ? 0 : static_cast<std::int64_t>(gerundet);
+    return zaehlgrenze(text);
 }
 
 Geld plus(Geld a, Geld b)

@@ -25,8 +25,7 @@ inline constexpr auto ueberlaufText = u"Überlauf";
 // nearest whole number with ties to even; `ungueltig` when the value is not finite or too large.
 Geld ausKatalog(QStringView text);
 
-// A count limit: zahlwert(text) rounded like an amount, clamped to the 32-bit range (a larger
-// limit cuts nothing, a more negative one is inactive either way).
+// A count limit in the plan's integers: zaehlgrenze(text) of the catalogue.
 std::int64_t grenzeAusKatalog(QStringView text);
 
 // Checked arithmetic: `ungueltig` in, or an overflow, gives `ungueltig`.

@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <clocale>
 #include <cmath>
@@ -215,6 +216,31 @@ void TstKern::fall()
         // Without Qt's codec the own table gives the same text.
         QCOMPARE(windows1252OhneCodec(f[2].toLatin1()),
                  QStringDecoder("windows-1252").decode(f[2].toLatin1()));
+    } else if (art == u"lesart") {
+        const Textinhalt t = textinhalt(f[2].toLatin1());
+        const char *const saetze[] = {"windows1252", "utf8", "utf8MitKennung", "utf16"};
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(QLatin1String(saetze[static_cast<int>(t.zeichensatz)]),
+                          t.nurLf ? QLatin1String("lf") : QLatin1String("cr"))
+                     .arg(t.kaputteUtf8Zeile),
+                 f[3]);
+        QCOMPARE(t.zeilen, f[4] == u"-" ? QStringList() : f.mid(4));
+    } else if (art == u"kopie") {
+        QFile datei(QStringLiteral(KALVOMAT_BEISPIEL "/bef.txt"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray original = datei.readAll();
+        QString text = QStringDecoder("windows-1252").decode(original);
+        if (f[2].contains(u"lf"))
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QByteArray kopie = f[2].contains(u"lf") && text.contains(u'\r') ? QByteArray()
+            : f[2].contains(u"utf8") || f[2].contains(u"bom")
+            ? text.toUtf8()
+            : QStringEncoder("windows-1252").encode(text);
+        if (f[2].contains(u"bom"))
+            kopie.prepend("\xEF\xBB\xBF");
+        const Katalog k = katalogAusZeilen(textzeilen(original));
+        QVERIFY(k.anzahlBefunde() > 40 && kopie.size() > original.size() * 9 / 10);
+        QCOMPARE(abbild(katalogAusZeilen(textzeilen(kopie))), abbild(k));
     } else if (art == u"region") {
         const QStringList g = f[3].split(u' ');
         const RegionErgebnis e = regionAuswerten(
