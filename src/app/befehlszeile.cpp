@@ -7,8 +7,6 @@
 #include "plattform/textdatei.h"
 #include "version.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <algorithm>
@@ -276,18 +274,9 @@ Aufruf lesen(const QStringList &argumente)
 
 int pruefen(const QString &pfad, QTextStream &aus, QTextStream &err)
 {
-    const QFileInfo info(pfad);
     const auto bytes = dateiLesen(pfad);
     if (!bytes) {
-        if (!info.exists())
-            err << QStringLiteral("kalvomat: Die Datei „%1“ gibt es nicht (Ordner „%2“).\n")
-                       .arg(pfad, QDir::toNativeSeparators(QDir::currentPath()));
-        else if (info.isDir())
-            err << QStringLiteral("kalvomat: „%1“ ist ein Ordner, keine Datei.\n").arg(pfad);
-        else
-            err << QStringLiteral("kalvomat: Die Datei „%1“ kann nicht gelesen werden (fehlt "
-                                  "das Leserecht?).\n")
-                       .arg(pfad);
+        err << QStringLiteral("kalvomat: ") << lesefehler(pfad) << u'\n';
         return nichtLesbar;
     }
     const Textinhalt datei = textinhalt(*bytes);

@@ -4,9 +4,7 @@
 #include "zahnschema/vorschlag_ausgabe.h"
 #include "zahnschema/zahnschema_text.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -28,7 +26,6 @@ std::optional<QByteArray> lesen(const QString &pfad, QTextStream &err)
     } else {
         bytes = dateiLesen(pfad, hoechstens);
     }
-    const QFileInfo info(pfad);
     const QString name = pfad == u"-" ? QStringLiteral("Standardeingabe") : pfad;
     if (bytes && bytes->size() > hoechstens)
         err << QStringLiteral("kalvomat: „%1“ ist zu groß für ein Zahnschema (mehr als 1 MiB).\n")
@@ -37,15 +34,8 @@ std::optional<QByteArray> lesen(const QString &pfad, QTextStream &err)
         return bytes;
     else if (pfad == u"-")
         err << QStringLiteral("kalvomat: Die Standardeingabe kann nicht gelesen werden.\n");
-    else if (!info.exists())
-        err << QStringLiteral("kalvomat: Die Datei „%1“ gibt es nicht (Ordner „%2“).\n")
-                   .arg(pfad, QDir::toNativeSeparators(QDir::currentPath()));
-    else if (info.isDir())
-        err << QStringLiteral("kalvomat: „%1“ ist ein Ordner, keine Datei.\n").arg(pfad);
     else
-        err << QStringLiteral("kalvomat: Die Datei „%1“ kann nicht gelesen werden (fehlt das "
-                              "Leserecht?).\n")
-                   .arg(pfad);
+        err << QStringLiteral("kalvomat: ") << lesefehler(pfad) << u'\n';
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "textdatei.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -47,4 +48,16 @@ QString dateiErsetzen(const QString &pfad, const QByteArray &inhalt)
     if (!datei.commit())
         return datei.errorString();
     return QString();
+}
+
+QString lesefehler(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return QStringLiteral("Die Datei „%1“ gibt es nicht (Ordner „%2“).")
+            .arg(pfad, QDir::toNativeSeparators(QDir::currentPath()));
+    if (info.isDir())
+        return QStringLiteral("„%1“ ist ein Ordner, keine Datei.").arg(pfad);
+    return QStringLiteral("Die Datei „%1“ kann nicht gelesen werden (fehlt das Leserecht?).")
+        .arg(pfad);
 }

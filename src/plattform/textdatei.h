@@ -13,6 +13,10 @@
 // that many bytes and one more are read, enough to tell that a file is too large.
 std::optional<QByteArray> dateiLesen(const QString &pfad, qint64 hoechstens = -1);
 
+// Why dateiLesen found nothing at pfad, as a German sentence: the file is missing (named with the
+// working folder), is a folder, or cannot be read.
+QString lesefehler(const QString &pfad);
+
 // Replaces the file at pfad by inhalt in one step: written to a temporary file beside it, then
 // renamed. Returns an empty text on success, else the reason; an existing file is then unchanged.
 QString dateiErsetzen(const QString &pfad, const QByteArray &inhalt);
