@@ -324,6 +324,11 @@ std::optional<int> befehlszeile(int argc, char **argv)
         aus << QStringLiteral("kalvomat %1\n").arg(kalvomatVersion);
         return ohneFehler;
     }
+    // Each command-line use reads one file, given with its option or beside it.
+    const auto zuViele = [&](const QString &was, const QStringList &dateien) {
+        return falsch(QStringLiteral("zu viele Argumente: %1 eine Datei, genannt sind „%2“.")
+                          .arg(was, dateien.join(QStringLiteral("“, „"))));
+    };
     // A switch named twice ("--json --json") is a slip, not a wish.
     for (const auto &[option, wert] : aufruf.optionen)
         if (option->wert == Wert::keiner && aufruf.anzahl(option->name) > 1)
@@ -333,9 +338,7 @@ std::optional<int> befehlszeile(int argc, char **argv)
             return falsch(QStringLiteral("--vorschlag und --pruefen gehen nur einzeln."));
         const QStringList dateien = aufruf.werte(u"--vorschlag") + aufruf.argumente;
         if (dateien.size() > 1)
-            return falsch(QStringLiteral("zu viele Argumente: --vorschlag liest eine Datei, "
-                                         "genannt sind „%1“.")
-                              .arg(dateien.join(QStringLiteral("“, „"))));
+            return zuViele(QStringLiteral("--vorschlag liest"), dateien);
         return vorschlagAusgeben(dateien.first(), aufruf.hat(u"--json"), aus, err);
     }
     if (aufruf.hat(u"--json"))
@@ -344,8 +347,6 @@ std::optional<int> befehlszeile(int argc, char **argv)
     // the check, whose file may also stand before the option.
     const QStringList dateien = aufruf.werte(u"--pruefen") + aufruf.argumente;
     if (dateien.size() > 1)
-        return falsch(QStringLiteral("zu viele Argumente: --pruefen prüft eine Datei, genannt "
-                                     "sind „%1“.")
-                          .arg(dateien.join(QStringLiteral("“, „"))));
+        return zuViele(QStringLiteral("--pruefen prüft"), dateien);
     return pruefen(dateien.isEmpty() ? QStringLiteral("bef.txt") : dateien.first(), aus, err);
 }
