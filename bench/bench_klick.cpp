@@ -5,6 +5,7 @@
 // batch means.
 
 #include "app/main_window.h"
+#include "fenster_zeigen.h"
 #include "messung.h"
 #include "plan/region.h"
 
@@ -83,12 +84,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     Main fenster;
-    fenster.Form_Load();
-    fenster.show();
-    if (!QTest::qWaitForWindowExposed(&fenster)) {
-        std::fprintf(stderr, "Fenster nicht gezeigt\n");
+    if (!fensterZeigen(fenster))
         return 1;
-    }
 
     // The findings clicked in turn: 1.1 and 1.2, whose long "not billable" texts both change
     // with every click (the dearest case); 2.1 to 2.5, which share their texts (a click within a

@@ -4,6 +4,7 @@
 // the chart's text. Each keystroke is timed on its own; goal: one frame, 16 ms.
 
 #include "app/main_window.h"
+#include "fenster_zeigen.h"
 #include "messung.h"
 
 #include <QApplication>
@@ -52,12 +53,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     Main fenster;
-    fenster.Form_Load();
-    fenster.show();
-    if (!QTest::qWaitForWindowExposed(&fenster)) {
-        std::fprintf(stderr, "Fenster nicht gezeigt\n");
+    if (!fensterZeigen(fenster))
         return 1;
-    }
     QTest::keyClick(&fenster, Qt::Key_B, Qt::ControlModifier);
     auto *dialog = fenster.findChild<QDialog *>(QStringLiteral("zahnschema"));
     if (!dialog || !QTest::qWaitForWindowExposed(dialog)) {
