@@ -201,7 +201,7 @@ std::optional<std::pair<Art, QString>> zahlBefund(const QString &text, bool ganz
             return negativ();
         return std::nullopt;
     }
-    if (passt(tausenderpunkte, text) && !(ganz && text.contains(u','))) {
+    if (text.contains(u'.') && passt(tausenderpunkte, text) && !(ganz && text.contains(u','))) {
         return std::pair {Art::Fehler,
                           QStringLiteral("%1 enthält einen Tausenderpunkt; Kalvomat liest daraus "
                                          "%2. Ohne Punkt schreiben: %3.")
@@ -217,7 +217,8 @@ std::optional<std::pair<Art, QString>> zahlBefund(const QString &text, bool ganz
         && std::all_of(text.begin(), text.end(), schreibweise)) {
         QString sauber = text;
         QStringList abweichungen;
-        if (const auto w = waehrung.match(sauber); !ganz && w.hasMatch()) {
+        if (const auto w = ganz ? QRegularExpressionMatch() : waehrung.match(sauber);
+            w.hasMatch()) {
             sauber = w.captured(1);
             abweichungen << QStringLiteral("Währungsangabe");
         }
@@ -233,7 +234,8 @@ std::optional<std::pair<Art, QString>> zahlBefund(const QString &text, bool ganz
             sauber = deutsch(wert);
             abweichungen << QStringLiteral("Exponent");
         }
-        if (const auto n = nullenDanach.match(sauber); ganz && n.hasMatch()) {
+        if (const auto n = ganz ? nullenDanach.match(sauber) : QRegularExpressionMatch();
+            n.hasMatch()) {
             sauber = n.captured(1);
             abweichungen << QStringLiteral("Nachkommastellen");
         }
