@@ -67,6 +67,10 @@ QString deutsch(double wert)
 {
     if (std::isinf(wert))
         return QStringLiteral("einen unendlich großen Wert");
+    // A whole number is written the same in every locale without group separators, and most
+    // numbers a damaged file gives are whole (0 above all): no locale needed.
+    if (std::abs(wert) < 1e15 && wert == std::trunc(wert))
+        return QString::number(static_cast<long long>(wert));
     static const QLocale locale = [] {
         QLocale l(QLocale::German, QLocale::Germany);
         l.setNumberOptions(QLocale::OmitGroupSeparator);
