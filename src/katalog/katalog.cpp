@@ -104,18 +104,23 @@ QStringList Katalog::ignoriert() const
     return texte;
 }
 
+const Katalog::Zeile *Katalog::tabellenzeile(int i) const
+{
+    if (i < 0 || static_cast<std::size_t>(i) >= zeilen_.size())
+        return nullptr;
+    return &zeilen_[static_cast<std::size_t>(i)];
+}
+
 qsizetype Katalog::zeile(int i) const
 {
-    if (i < 0 || i > hoechsterBefund)
-        return 0;
-    return zeilen_[static_cast<std::size_t>(i)];
+    const Zeile *z = tabellenzeile(i);
+    return z ? z->zeile : 0;
 }
 
 const Befund &Katalog::befund(int i) const
 {
-    if (i < 0 || i > hoechsterBefund)
-        return leererBefund;
-    return befunde_[static_cast<std::size_t>(i)];
+    const Zeile *z = tabellenzeile(i);
+    return z ? z->befund : leererBefund;
 }
 
 bool Katalog::istUeberschrift(int i) const
@@ -125,14 +130,16 @@ bool Katalog::istUeberschrift(int i) const
 
 int Katalog::bemazeiger(const QString &befundText) const
 {
-    // Every row of the table takes part, also the empty rows after the last finding: a finding
-    // text that was used twice therefore finds the later finding.
-    int gefunden = -1;
-    for (int i = 0; i <= hoechsterBefund; ++i) {
-        if (befunde_[static_cast<std::size_t>(i)].beftext == befundText)
-            gefunden = i;
+    // The last row of the table with this text: a finding text that was used twice finds the
+    // later finding. The rows after the last finding take part too and are empty, so while the
+    // table has room an empty text finds its last row.
+    if (befundText.isEmpty() && zeilen_.size() < static_cast<std::size_t>(hoechsterBefund) + 1)
+        return hoechsterBefund;
+    for (int i = static_cast<int>(zeilen_.size()) - 1; i >= 0; --i) {
+        if (zeilen_[static_cast<std::size_t>(i)].befund.beftext == befundText)
+            return i;
     }
-    return gefunden;
+    return -1;
 }
 
 int Katalog::belzeiger(const QString &befundText) const
@@ -151,30 +158,26 @@ const Leistungseintrag &eintragAus(const QList<Leistungseintrag> &eintraege, int
 
 const Leistungseintrag &Katalog::bema(int i, int k) const
 {
-    if (i < 0 || i > hoechsterBefund)
-        return leererEintrag;
-    return eintragAus(bema_[static_cast<std::size_t>(i)], k);
+    const Zeile *z = tabellenzeile(i);
+    return z ? eintragAus(z->bema, k) : leererEintrag;
 }
 
 const Leistungseintrag &Katalog::bel(int i, int k) const
 {
-    if (i < 0 || i > hoechsterBefund)
-        return leererEintrag;
-    return eintragAus(bel_[static_cast<std::size_t>(i)], k);
+    const Zeile *z = tabellenzeile(i);
+    return z ? eintragAus(z->bel, k) : leererEintrag;
 }
 
 QList<Leistungseintrag> Katalog::bemaEintraege(int i) const
 {
-    if (i < 0 || i > hoechsterBefund)
-        return {};
-    return vorhandene(bema_[static_cast<std::size_t>(i)]);
+    const Zeile *z = tabellenzeile(i);
+    return z ? vorhandene(z->bema) : QList<Leistungseintrag>();
 }
 
 QList<Leistungseintrag> Katalog::belEintraege(int i) const
 {
-    if (i < 0 || i > hoechsterBefund)
-        return {};
-    return vorhandene(bel_[static_cast<std::size_t>(i)]);
+    const Zeile *z = tabellenzeile(i);
+    return z ? vorhandene(z->bel) : QList<Leistungseintrag>();
 }
 
 Katalog katalogAusZeilen(const QStringList &zeilen)
@@ -185,6 +188,7 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
 
     // The header line is never examined.
     k.liste_.append(QString::fromUtf16(Katalog::leerEintrag));
+    k.zeilen_.resize(1);
 
     int n = 0; // current finding; continuation lines before the first finding go to row 0
     // A finding that did not fit takes its continuation lines with it: they must not add
@@ -211,8 +215,9 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
             }
             befundVerworfen = false;
             ++n;
-            Befund &b = k.befunde_[static_cast<std::size_t>(n)];
-            k.zeilen_[static_cast<std::size_t>(n)] = zeilenNr;
+            k.zeilen_.emplace_back();
+            k.zeilen_.back().zeile = zeilenNr;
+            Befund &b = k.zeilen_.back().befund;
             b.befnr = feld[0].toString();
             b.beftext = feld[1].toString();
             k.liste_.append(b.beftext);
@@ -243,7 +248,7 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
         }
 
         const auto ueberzaehlig = [&](int f, const QString &tabelle, QStringView nummer) {
-            const Befund &b = k.befunde_[static_cast<std::size_t>(n)];
+            const Befund &b = k.zeilen_.back().befund;
             const QString name = n == 0
                 ? QStringLiteral("vor dem ersten Befund")
                 : QStringLiteral("beim Befund „%1“").arg(befundName(b.befnr, b.beftext));
@@ -255,8 +260,8 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
         };
 
         // A finding line starts its finding's entries afresh: its index is a new one.
-        QList<Leistungseintrag> &bema = k.bema_[static_cast<std::size_t>(n)];
-        QList<Leistungseintrag> &bel = k.bel_[static_cast<std::size_t>(n)];
+        QList<Leistungseintrag> &bema = k.zeilen_.back().bema;
+        QList<Leistungseintrag> &bel = k.zeilen_.back().bel;
         if (!feld[16].isEmpty()) {
             if (bema.size() < eintragsAnzahl)
                 bema.append(eintrag(feld[16], feld[17]));

@@ -11,6 +11,7 @@
 #include <QStringView>
 
 #include <array>
+#include <vector>
 
 // One service entry of a finding: its sign (1 to bill, -1 for a deduction, written in the file as
 // a leading "-"), service number, service text. An entry no line wrote has the sign 0.
@@ -85,14 +86,23 @@ public:
 private:
     friend Katalog katalogAusZeilen(const QStringList &zeilen);
 
-    // The entries written for each finding, at most 101; every later index reads as empty.
-    std::array<Befund, hoechsterBefund + 1> befunde_;
-    std::array<QList<Leistungseintrag>, hoechsterBefund + 1> bema_;
-    std::array<QList<Leistungseintrag>, hoechsterBefund + 1> bel_;
+    // A row of the table: the finding, its line and the entries written for it, at most 101
+    // each; every later index reads as empty.
+    struct Zeile
+    {
+        Befund befund;
+        QList<Leistungseintrag> bema;
+        QList<Leistungseintrag> bel;
+        qsizetype zeile = 0;
+    };
+    // Row 0 (services before the first finding) and one row per finding read; the rows up to 70
+    // that no finding filled are empty and not stored.
+    const Zeile *tabellenzeile(int i) const;
+
+    std::vector<Zeile> zeilen_;
     QStringList liste_;
     QStringList gruppen_;
     QList<Auslassung> auslassungen_;
-    std::array<qsizetype, hoechsterBefund + 1> zeilen_ {};
 };
 
 // Fields 1 to 20 of a catalogue line as the reader sees them, as views into the line: split at
