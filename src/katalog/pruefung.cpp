@@ -489,6 +489,8 @@ private:
                 return b.befinfo1;
             case 4:
                 return b.befinfo2;
+            case 13:
+                return b.befnichtz;
             }
             return n < ersteGrenze ? b.befzuschuss[static_cast<std::size_t>(n - ersterBetrag)]
                                    : b.befgrenze[static_cast<std::size_t>(n - ersteGrenze)];
