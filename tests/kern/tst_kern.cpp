@@ -333,11 +333,13 @@ void TstKern::fall()
         QCOMPARE(uebernahmeMeldung(bericht), f[5]);
     } else if (art == u"editor") { // actions | the plan afterwards
         QCOMPARE(bearbeitet(f[2]), f[3]);
-    } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
+    } else if (art == u"umbruch" || art == u"kuerzung") { // what | text | room in characters |
+                                                          // its lines, "/" between, or as cut
         const Aufzeichnung flaeche;
-        QCOMPARE(
-            umbrochen(flaeche, f[2], f[3].toDouble() * flaeche.metrik().zeichenBreite).join(u'/'),
-            f[4]);
+        const double raum = f[3].toDouble() * flaeche.metrik().zeichenBreite;
+        QCOMPARE(art == u"umbruch" ? umbrochen(flaeche, f[2], raum).join(u'/')
+                                   : gekuerzt(flaeche, f[2], raum),
+                 f[4]);
     } else if (art == u"suche") { // search text | the list entries found
         QStringList ist;
         for (int i : befundeFinden(testkatalog(), f[2]))
