@@ -33,10 +33,10 @@ std::array<QStringView, feldAnzahl> katalogFeldteile(QStringView zeile)
 {
     std::array<QStringView, feldAnzahl> feld;
     qsizetype anfang = 0;
-    for (int f = 0; f < feldAnzahl; ++f) {
+    for (QStringView &teil : feld) {
         const qsizetype tab = zeile.indexOf(u'\t', anfang);
         const qsizetype ende = tab < 0 ? zeile.size() : tab;
-        feld[f] = ohneLeerzeichen(zeile.sliced(anfang, ende - anfang));
+        teil = ohneLeerzeichen(zeile.sliced(anfang, ende - anfang));
         if (tab < 0)
             break;
         anfang = tab + 1;

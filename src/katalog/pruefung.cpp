@@ -495,6 +495,8 @@ private:
                 return b.befinfo1;
             case 4:
                 return b.befinfo2;
+            case 13:
+                return b.befnichtz;
             }
             return n < ersteGrenze ? b.befzuschuss[static_cast<std::size_t>(n - ersterBetrag)]
                                    : b.befgrenze[static_cast<std::size_t>(n - ersteGrenze)];
@@ -586,12 +588,12 @@ private:
     // allowed for tables that scale from a rounded value.
     void stufenPruefen(const std::array<QString, 4> &betrag, qsizetype zeile)
     {
-        double wert[4];
-        for (std::size_t s = 0; s < 4; ++s) {
-            wert[s] = zahlwert(betrag[s]);
-            if (std::fabs(wert[s]) >= groessterPruefbetrag)
-                return;
-        }
+        std::array<double, 4> wert;
+        std::transform(betrag.begin(), betrag.end(), wert.begin(),
+                       [](const QString &t) { return zahlwert(t); });
+        if (std::any_of(wert.begin(), wert.end(),
+                        [](double w) { return std::fabs(w) >= groessterPruefbetrag; }))
+            return;
         const long long haerte = std::llround(wert[3] * 100.0);
         for (std::size_t s = 0; s < 3; ++s) {
             const long long erwartet =

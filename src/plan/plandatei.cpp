@@ -10,6 +10,7 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 
+#include <cassert>
 #include <cmath>
 
 namespace plandatei {
@@ -24,8 +25,10 @@ constexpr qsizetype laengsterText = 32767;
 
 QJsonValue betragAlsJson(Geld betrag)
 {
-    if (betrag == geld::ungueltig || std::abs(static_cast<double>(betrag)) > groessteZahl)
+    if (betrag == geld::ungueltig)
         return QJsonValue(QJsonValue::Null);
+    // The catalogue and a plan file give amounts up to 2^53 only, exact in JSON.
+    assert(std::abs(static_cast<double>(betrag)) <= groessteZahl);
     return QJsonValue(static_cast<qint64>(betrag));
 }
 

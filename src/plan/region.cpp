@@ -78,8 +78,8 @@ RegionErgebnis regionAuswerten(const QString &eingabe, const std::array<std::int
 
     std::int64_t oben = 0;
     std::int64_t unten = 0;
-    std::int64_t obenGenannt = 0; // the jaw is named, by "OK" or by one of its teeth
-    std::int64_t untenGenannt = 0;
+    std::int64_t obenGenannt = 0; // the jaw is named by "OK"
+    std::int64_t untenGenannt = 0; // by "UK"
     std::int64_t anzahl = 0;
 
     if (!ergebnis.text.isEmpty()) {
@@ -103,36 +103,27 @@ RegionErgebnis regionAuswerten(const QString &eingabe, const std::array<std::int
             ++(oberkiefer ? oben : unten);
         }
 
-        std::int64_t gesamt = oben + unten;
-        if (oben > 0)
-            obenGenannt = 1;
-        if (unten > 0)
-            untenGenannt = 1;
-
-        if (gesamt != 0 || obenGenannt != 0 || untenGenannt != 0) {
-            const auto aktiv = [](std::int64_t grenze) { return grenze >= 0; };
-            // The overall limit counts named teeth only, not "OK"/"UK".
-            if (aktiv(grenzen[0])) {
-                gesamt = std::min(gesamt, grenzen[0]);
-                anzahl = gesamt;
-            }
-            // A jaw named only by "OK" or "UK" counts as one.
-            if (oben == 0)
-                oben = obenGenannt;
-            if (unten == 0)
-                unten = untenGenannt;
-            // The per-jaw limit cuts each jaw and replaces the count.
-            if (aktiv(grenzen[1])) {
-                oben = std::min(oben, grenzen[1]);
-                unten = std::min(unten, grenzen[1]);
-                anzahl = oben + unten;
-            }
-            // The last two limits replace the count only when the jaws together exceed them;
-            // when both do, the later one wins.
-            for (const std::int64_t grenze : {grenzen[2], grenzen[3]}) {
-                if (aktiv(grenze) && oben + unten > grenze)
-                    anzahl = grenze;
-            }
+        // With nothing named every count below stays 0, and the row counts once.
+        const auto aktiv = [](std::int64_t grenze) { return grenze >= 0; };
+        // The overall limit counts named teeth only, not "OK"/"UK".
+        if (aktiv(grenzen[0]))
+            anzahl = std::min(oben + unten, grenzen[0]);
+        // A jaw named only by "OK" or "UK" counts as one.
+        if (oben == 0)
+            oben = obenGenannt;
+        if (unten == 0)
+            unten = untenGenannt;
+        // The per-jaw limit cuts each jaw and replaces the count.
+        if (aktiv(grenzen[1])) {
+            oben = std::min(oben, grenzen[1]);
+            unten = std::min(unten, grenzen[1]);
+            anzahl = oben + unten;
+        }
+        // The last two limits replace the count only when the jaws together exceed them;
+        // when both do, the later one wins.
+        for (const std::int64_t grenze : {grenzen[2], grenzen[3]}) {
+            if (aktiv(grenze) && oben + unten > grenze)
+                anzahl = grenze;
         }
     }
 

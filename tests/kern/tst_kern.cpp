@@ -307,11 +307,16 @@ void TstKern::fall()
             if (!t[i].nr.isEmpty())
                 ist << QStringLiteral("%1:%2/%3/%4").arg(i).arg(t[i].anz).arg(t[i].nr, t[i].text);
         QCOMPARE(ist.join(u' '), f[4]);
-    } else if (art == u"plandatei") { // file | the reason, or the plan read
+    } else if (art == u"plandatei") { // file | the reason, or the plan read | the file written
         QFile datei(KALVOMAT_TESTDATA "/plandateien/" + f[1]);
         QVERIFY(datei.open(QIODevice::ReadOnly));
         const plandatei::Gelesen g = plandatei::lesen(datei.readAll());
         QCOMPARE(g.plan ? planBild(*g.plan) : g.fehler, f[2]);
+        const QString geschrieben = f.size() < 4 || !g.plan
+            ? QString()
+            : abweichung(QString::fromUtf8(plandatei::alsJson(*g.plan)),
+                         KALVOMAT_TESTDATA "/plandateien/" + f[3]);
+        QVERIFY2(geschrieben.isEmpty(), qPrintable(geschrieben));
         if (g.plan) // saved and read again, the plan is the same
             QCOMPARE(
                 planBild(plandatei::lesen(plandatei::alsJson(*g.plan)).plan.value_or(PlanState {})),
@@ -328,11 +333,13 @@ void TstKern::fall()
         QCOMPARE(uebernahmeMeldung(bericht), f[5]);
     } else if (art == u"editor") { // actions | the plan afterwards
         QCOMPARE(bearbeitet(f[2]), f[3]);
-    } else if (art == u"umbruch") { // what | text | room in characters | its lines, "/" between
+    } else if (art == u"umbruch" || art == u"kuerzung") { // what | text | room in characters |
+                                                          // its lines, "/" between, or as cut
         const Aufzeichnung flaeche;
-        QCOMPARE(
-            umbrochen(flaeche, f[2], f[3].toDouble() * flaeche.metrik().zeichenBreite).join(u'/'),
-            f[4]);
+        const double raum = f[3].toDouble() * flaeche.metrik().zeichenBreite;
+        QCOMPARE(art == u"umbruch" ? umbrochen(flaeche, f[2], raum).join(u'/')
+                                   : gekuerzt(flaeche, f[2], raum),
+                 f[4]);
     } else if (art == u"suche") { // search text | the list entries found
         QStringList ist;
         for (int i : befundeFinden(testkatalog(), f[2]))
