@@ -498,8 +498,9 @@ private:
             case 13:
                 return b.befnichtz;
             }
-            return n < ersteGrenze ? b.befzuschuss[static_cast<std::size_t>(n - ersterBetrag)]
-                                   : b.befgrenze[static_cast<std::size_t>(n - ersteGrenze)];
+            // Any other field is an amount or a count limit; at() stops a wrong field number.
+            return n < ersteGrenze ? b.befzuschuss.at(static_cast<std::size_t>(n - ersterBetrag))
+                                   : b.befgrenze.at(static_cast<std::size_t>(n - ersteGrenze));
         };
         const auto zahl = [&](int n) { return einfacheZahl(f(n), false); };
         const auto text = [&](int n) { return textartig(f(n)); };
