@@ -190,7 +190,9 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
     k.liste_.append(QString::fromUtf16(Katalog::leerEintrag));
     k.zeilen_.resize(1);
 
-    int n = 0; // current finding; continuation lines before the first finding go to row 0
+    // The last row is the current finding's; continuation lines before the first finding go to
+    // row 0.
+    const auto befunde = [&k] { return static_cast<int>(k.zeilen_.size()) - 1; };
     // A finding that did not fit takes its continuation lines with it: they must not add
     // services to the last finding that did fit.
     bool befundVerworfen = false;
@@ -203,7 +205,7 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
         const auto feld = katalogFeldteile(zeile);
 
         if (!feld[0].isEmpty()) {
-            if (n >= Katalog::hoechsterBefund) {
+            if (befunde() >= Katalog::hoechsterBefund) {
                 befundVerworfen = true;
                 k.auslassungen_.append(
                     {zeilenNr, 1,
@@ -214,7 +216,6 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
                 continue;
             }
             befundVerworfen = false;
-            ++n;
             k.zeilen_.emplace_back();
             k.zeilen_.back().zeile = zeilenNr;
             Befund &b = k.zeilen_.back().befund;
@@ -249,7 +250,7 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
 
         const auto ueberzaehlig = [&](int f, const QString &tabelle, QStringView nummer) {
             const Befund &b = k.zeilen_.back().befund;
-            const QString name = n == 0
+            const QString name = befunde() == 0
                 ? QStringLiteral("vor dem ersten Befund")
                 : QStringLiteral("beim Befund „%1“").arg(befundName(b.befnr, b.beftext));
             k.auslassungen_.append({zeilenNr, f,
