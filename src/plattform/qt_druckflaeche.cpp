@@ -1,6 +1,7 @@
 #include "qt_druckflaeche.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -22,12 +23,41 @@ QFont standardSchrift()
     return schrift;
 }
 
-// What CUPS answered to the last request of this thread when it refused it; empty when it did not.
-QString cupsAblehnung()
+// The four CUPS functions a print job asks. CUPS is opened with the first job, not linked: it
+// brings some twenty libraries (Kerberos, TLS, Avahi) that every start of the program would
+// otherwise load, and Qt's print support opens the same library for the job anyway.
+struct Cups
 {
-    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE
-        ? QString::fromUtf8(cupsLastErrorString())
-        : QString();
+    decltype(&cupsGetNamedDest) namedDest = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+};
+
+// Null when the library or one of the functions is missing; then no answer can be read.
+const Cups *cups()
+{
+    static const Cups geladen = [] {
+        QLibrary bibliothek(QStringLiteral("cups"), 2);
+        Cups c;
+        c.namedDest =
+            reinterpret_cast<decltype(c.namedDest)>(bibliothek.resolve("cupsGetNamedDest"));
+        c.freeDests = reinterpret_cast<decltype(c.freeDests)>(bibliothek.resolve("cupsFreeDests"));
+        c.lastError = reinterpret_cast<decltype(c.lastError)>(bibliothek.resolve("cupsLastError"));
+        c.lastErrorString = reinterpret_cast<decltype(c.lastErrorString)>(
+            bibliothek.resolve("cupsLastErrorString"));
+        return c;
+    }();
+    return geladen.namedDest && geladen.freeDests && geladen.lastError && geladen.lastErrorString
+        ? &geladen
+        : nullptr;
+}
+
+// What CUPS answered to the last request of this thread when it refused it; empty when it did not.
+QString cupsAblehnung(const Cups &c)
+{
+    return c.lastError() > IPP_STATUS_OK_EVENTS_COMPLETE ? QString::fromUtf8(c.lastErrorString())
+                                                         : QString();
 }
 } // namespace
 
@@ -200,15 +230,15 @@ bool QtDruckflaeche::dokumentEnde()
     // Qt hands the finished job to CUPS and does not look at the answer (a queue that takes no
     // jobs loses it unseen); CUPS keeps it as the answer to this thread's last request. A question
     // to CUPS just before clears what an earlier request left there.
-    const bool zuCups = m_drucker->outputFormat() == QPrinter::NativeFormat;
-    if (zuCups) {
-        cups_dest_t *ziel = cupsGetNamedDest(
+    const Cups *c = m_drucker->outputFormat() == QPrinter::NativeFormat ? cups() : nullptr;
+    if (c) {
+        cups_dest_t *ziel = c->namedDest(
             CUPS_HTTP_DEFAULT, m_drucker->printerName().toLocal8Bit().constData(), nullptr);
-        cupsFreeDests(ziel ? 1 : 0, ziel);
+        c->freeDests(ziel ? 1 : 0, ziel);
     }
     const bool beendet = m_maler.end();
-    if (zuCups)
-        m_grund = cupsAblehnung();
+    if (c)
+        m_grund = cupsAblehnung(*c);
     return beendet && m_grund.isEmpty() && m_drucker->printerState() != QPrinter::Error
         && m_drucker->printerState() != QPrinter::Aborted;
 }
