@@ -35,6 +35,7 @@ Textinhalt textinhalt(const QByteArray &bytes);
 // The lines of textinhalt(bytes).
 QStringList textzeilen(const QByteArray &bytes);
 
-// Windows-1252 without Qt's codec: Latin-1 plus the 32 characters that Windows puts in place of
-// the C1 controls (five unused codes stay as they are). For Qt builds that lack the codec.
-QString windows1252OhneCodec(QByteArrayView bytes);
+// Windows-1252: Latin-1 plus the 32 characters that Windows puts in place of the C1 controls
+// (five unused codes stay as they are). Its own table, not Qt's codec: that one goes through ICU,
+// whose converter data a start of the program would otherwise load for the catalogue alone.
+QString ausWindows1252(QByteArrayView bytes);
