@@ -236,9 +236,10 @@ Katalog katalogAusZeilen(const QStringList &zeilen)
             }
             b.befinfo1 = feld[2].toString();
             b.befinfo2 = feld[3].toString();
+            // Checked indexes: a wrong bound stops here instead of writing into the next member.
             for (std::size_t s = 0; s < 4; ++s) {
-                b.befzuschuss[s] = feld[4 + s].toString();
-                b.befgrenze[s] = feld[8 + s].toString();
+                b.befzuschuss.at(s) = feld[4 + s].toString();
+                b.befgrenze.at(s) = feld[8 + s].toString();
             }
             b.befnichtz = feld[12].toString();
             b.befnichtk = feld[13].toString();
