@@ -10,11 +10,10 @@ QString ausWindows1252(QByteArrayView bytes)
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *zeichen = text.data();
-    for (const char b : bytes) {
+    std::transform(bytes.begin(), bytes.end(), text.begin(), [](char b) {
         const auto u = static_cast<unsigned char>(b);
-        *zeichen++ = u >= 0x80 && u < 0xA0 ? QChar(c1[u - 0x80]) : QChar(static_cast<char16_t>(u));
-    }
+        return u >= 0x80 && u < 0xA0 ? QChar(c1[u - 0x80]) : QChar(static_cast<char16_t>(u));
+    });
     return text;
 }
 
