@@ -8,6 +8,8 @@
 
 #include <cups/cups.h>
 
+#include <type_traits>
+
 namespace {
 constexpr double twipsProZoll = 1440.0;
 constexpr int standardSchriftgroesse = 10;
@@ -39,13 +41,15 @@ const Cups *cups()
 {
     static const Cups geladen = [] {
         QLibrary bibliothek(QStringLiteral("cups"), 2);
+        const auto holen = [&bibliothek](auto &funktion, const char *name) {
+            funktion = reinterpret_cast<std::remove_reference_t<decltype(funktion)>>(
+                bibliothek.resolve(name));
+        };
         Cups c;
-        c.namedDest =
-            reinterpret_cast<decltype(c.namedDest)>(bibliothek.resolve("cupsGetNamedDest"));
-        c.freeDests = reinterpret_cast<decltype(c.freeDests)>(bibliothek.resolve("cupsFreeDests"));
-        c.lastError = reinterpret_cast<decltype(c.lastError)>(bibliothek.resolve("cupsLastError"));
-        c.lastErrorString = reinterpret_cast<decltype(c.lastErrorString)>(
-            bibliothek.resolve("cupsLastErrorString"));
+        holen(c.namedDest, "cupsGetNamedDest");
+        holen(c.freeDests, "cupsFreeDests");
+        holen(c.lastError, "cupsLastError");
+        holen(c.lastErrorString, "cupsLastErrorString");
         return c;
     }();
     return geladen.namedDest && geladen.freeDests && geladen.lastError && geladen.lastErrorString
