@@ -1,8 +1,9 @@
 #pragma once
 
-// For the start-up benchmark: watches the application until its first window has been exposed
-// and painted, then writes "gezeigt" to stdout and ends the event loop. The window itself is not
-// touched; the watcher only looks at the events the application delivers anyway.
+// For the start-up benchmark: watches the application until its first window is mapped and
+// exposed, and writes "abgebildet" to stdout at once, before the window paints; then, once the
+// window has painted, writes "gezeigt" and ends the event loop. The window itself is not touched;
+// the watcher only looks at the events the application delivers anyway.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -22,10 +23,10 @@ public:
             auto *fenster = qobject_cast<QWindow *>(objekt);
             if (fenster && fenster->isExposed()) {
                 gemeldet_ = true;
+                melden("abgebildet\n");
                 // The widget paints while it handles the expose; the queued call comes after that.
                 QTimer::singleShot(0, [] {
-                    std::fputs("gezeigt\n", stdout);
-                    std::fflush(stdout);
+                    melden("gezeigt\n");
                     QCoreApplication::quit();
                 });
             }
@@ -34,5 +35,10 @@ public:
     }
 
 private:
+    static void melden(const char *zeile)
+    {
+        std::fputs(zeile, stdout);
+        std::fflush(stdout);
+    }
     bool gemeldet_ = false;
 };
