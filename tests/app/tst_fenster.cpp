@@ -306,9 +306,10 @@ void Spieler::zeile(const QString &z)
                                                                                     : "text")
                                          .toString()
                                    : eintraege.join(" / "))
-            : befehl == u"vorgelesen" ? gehoert.join(" / ")
-            : befehl == u"vorschlag"  ? t->gesagt.vorschlag
-            : befehl == u"tipp"       ? c->toolTip()
+            : befehl == u"vorgelesen"        ? gehoert.join(" / ")
+            : befehl == u"schreibgeschuetzt" ? (a->state().readOnly ? "ja" : "nein")
+            : befehl == u"vorschlag"         ? t->gesagt.vorschlag
+            : befehl == u"tipp"              ? c->toolTip()
             : befehl == u"rahmen"
             ? (static_cast<QFrame *>(c)->frameShape() == QFrame::Box ? "ja" : "nein")
             : befehl == u"sichtbar" ? (c->isVisible() ? "ja" : "nein")

@@ -55,7 +55,7 @@ void TstPruefen::ausgabe()
 
 void TstPruefen::aufruf_data()
 {
-    QTest::addColumn<QStringList>("teile"); // name, exit code, arguments, last line
+    QTest::addColumn<QStringList>("teile"); // name, exit code, arguments, last line[, a line]
     for (const Fall &f : faelle(QStringLiteral(KALVOMAT_AUFRUFE)))
         QTest::newRow(qPrintable(f.felder[0])) << f.felder;
 }
@@ -100,6 +100,8 @@ void TstPruefen::aufruf()
     QCOMPARE(p.exitCode(), teile[1].toInt());
     const QStringList aus = QString::fromUtf8(p.readAll()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(teile[1] == u"2" ? aus : aus.mid(aus.size() - 1), QStringList {teile[3]});
+    if (teile.size() > 4)
+        QVERIFY2(aus.contains(teile[4]), qPrintable("no line " + teile[4]));
 }
 
 void TstPruefen::startmeldung_data()
