@@ -10,7 +10,9 @@
 #include "testfenster.h"
 
 #include <QAccessible>
+#include <QBitmap>
 #include <QDialog>
+#include <QGroupBox>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -116,6 +118,41 @@ private slots:
         QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(t.c<QLabel>("erg_befund(19)")->text(), QStringLiteral("1.1  Krone je Zahn"));
         QCOMPARE(bild(), ueberHilfe);
+    }
+
+    // Apart from the panels that lie over the form when asked for (help, notes, print choice),
+    // no control hides any part of another and none reaches beyond the window: neither at the
+    // start nor with a filled plan. A frame hides only the lines it draws.
+    void nichtsVerdeckt()
+    {
+        Testfenster t;
+        Main &w = t.w();
+        t.klick(t.c("regio(0)")); // the help hides
+        for (int zustand = 0; zustand < 2; ++zustand) {
+            for (int r = 0; zustand == 1 && r < PlanState::zeilen; ++r) {
+                t.tippeRegion(r, "11 12 13 14 15 16 17 18 21 22 23 24 25 26 27 28");
+                t.listeKlick(2);
+            }
+            auto deckt = decken(&w);
+            for (QGroupBox *g : w.findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly)) {
+                QImage bild(g->size(), QImage::Format_ARGB32);
+                bild.fill(Qt::transparent);
+                g->render(&bild, {}, {}, {});
+                if (g->isVisible())
+                    deckt[g] =
+                        QRegion(QBitmap::fromImage(bild.createAlphaMask())).translated(g->pos());
+            }
+            const QObjectList kinder = w.children();
+            for (qsizetype i = 0; i < kinder.size(); ++i) {
+                const QRegion r = deckt.value(kinder[i]);
+                QVERIFY2(r.isEmpty() || w.rect().contains(r.boundingRect()),
+                         qPrintable(kinder[i]->objectName()));
+                for (qsizetype k = i + 1; k < kinder.size(); ++k)
+                    QVERIFY2((r & deckt.value(kinder[k])).isEmpty(),
+                             qPrintable(kinder[k]->objectName() + " hides part of "
+                                        + kinder[i]->objectName()));
+            }
+        }
     }
 
     void ganzeFiguren_data()
