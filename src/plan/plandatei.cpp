@@ -128,7 +128,12 @@ QByteArray alsJson(const PlanState &plan)
                               {QStringLiteral("bonusstufe"), plan.aktbonus},
                               {QStringLiteral("zeilen"), zeilen},
                               {QStringLiteral("zahnschema"), zahnschemaText(plan.zahnschema)}};
-    return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
+    // Qt's JSON reader drops a byte order mark at the start of a text it keeps as UTF-8, so a text
+    // that begins with U+FEFF (pasted from a file, invisible) would be read back without it. Such
+    // a text is written with that character escaped. A quote followed by the mark starts a text,
+    // or ends an escaped quote within one, where the escape is as right.
+    QByteArray json = QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
+    return json.replace("\"\xEF\xBB\xBF", "\"\\ufeff");
 }
 
 Gelesen lesen(const QByteArray &bytes)
