@@ -46,16 +46,29 @@ QRect tinte(const QLabel *l, const QWidget *fenster)
     return r.translated(l->mapTo(fenster, QPoint()));
 }
 
+// The lines a frame without background draws, in window coordinates.
+QRegion rahmenlinien(QGroupBox *g)
+{
+    QImage bild(g->size(), QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    g->render(&bild, {}, {}, {}); // the frame alone: no background, no children
+    return QRegion(QBitmap::fromImage(bild.createAlphaMask())).translated(g->pos());
+}
+
 // What each control of the window hides of those below it: a label without background only its
-// text.
+// text, a frame without background only its lines.
 QHash<const QObject *, QRegion> decken(QWidget *fenster)
 {
     QHash<const QObject *, QRegion> deckt;
     for (QWidget *n : fenster->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!n->isVisible())
+            continue;
         auto *l = qobject_cast<QLabel *>(n);
-        if (n->isVisible())
-            deckt[n] =
-                l && !l->autoFillBackground() ? QRegion(tinte(l, fenster)) : QRegion(n->geometry());
+        auto *g = qobject_cast<QGroupBox *>(n);
+        deckt[n] = n->autoFillBackground() ? QRegion(n->geometry())
+            : l                            ? QRegion(tinte(l, fenster))
+            : g                            ? rahmenlinien(g)
+                                           : QRegion(n->geometry());
     }
     return deckt;
 }
@@ -133,15 +146,7 @@ private slots:
                 t.tippeRegion(r, "11 12 13 14 15 16 17 18 21 22 23 24 25 26 27 28");
                 t.listeKlick(2);
             }
-            auto deckt = decken(&w);
-            for (QGroupBox *g : w.findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly)) {
-                QImage bild(g->size(), QImage::Format_ARGB32);
-                bild.fill(Qt::transparent);
-                g->render(&bild, {}, {}, {});
-                if (g->isVisible())
-                    deckt[g] =
-                        QRegion(QBitmap::fromImage(bild.createAlphaMask())).translated(g->pos());
-            }
+            const auto deckt = decken(&w);
             const QObjectList kinder = w.children();
             for (qsizetype i = 0; i < kinder.size(); ++i) {
                 const QRegion r = deckt.value(kinder[i]);
